@@ -14,8 +14,15 @@ static constexpr qint64 kRiffLimit = std::numeric_limits<quint32>::max();
 
 class MmioFile {
 public:
-    explicit MmioFile(const QString& name) : file(name) {}
+    MmioFile(const QString& name, bool canRead, bool canWrite)
+        : file(name), readable(canRead), writable(canWrite)
+    {
+    }
     QFile file;
+    // The caller's access; the file itself may be open for more (Qt truncates a
+    // file opened write-only, so MMIO_WRITE opens it for reading and writing).
+    bool readable;
+    bool writable;
 };
 
 namespace {
@@ -63,28 +70,24 @@ HMMIO mmioOpen(const QString& fileName, MMIOINFO* info, quint32 flags)
         return nullptr;
     }
 
+    const bool readable = access != MMIO_WRITE;
+    const bool writable = access != MMIO_READ;
     QIODevice::OpenMode mode = QIODevice::Unbuffered;
-    if (access == MMIO_WRITE)
-        mode |= QIODevice::WriteOnly;
-    else if (access == MMIO_READWRITE)
-        mode |= QIODevice::ReadWrite;
-    else
-        mode |= QIODevice::ReadOnly;
+    mode |= writable ? QIODevice::ReadWrite : QIODevice::ReadOnly;
     if (create) {
-        mode |= QIODevice::Truncate;
-        // Creating needs write access even when the caller only reads afterwards.
-        if (access == MMIO_READ) {
+        if (writable) {
+            mode |= QIODevice::Truncate;
+        } else {
+            // Creating needs write access even when the caller only reads afterwards.
             QFile maker(fileName);
             if (!maker.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
                 result.wErrorRet = MMIOERR_CANNOTOPEN;
                 return nullptr;
             }
-            maker.close();
-            mode &= ~QIODevice::Truncate;
         }
     }
 
-    auto* handle = new MmioFile(fileName);
+    auto* handle = new MmioFile(fileName, readable, writable);
     if (!handle->file.open(mode)) {
         delete handle;
         result.wErrorRet = MMIOERR_CANNOTOPEN;
@@ -99,7 +102,7 @@ MMRESULT mmioClose(HMMIO file, quint32 /*flags*/)
     if (!file)
         return MMSYSERR_INVALHANDLE;
     file->file.unsetError();
-    const bool flushed = !file->file.isWritable() || file->file.flush();
+    const bool flushed = !file->writable || file->file.flush();
     file->file.close();
     const bool ok = flushed && file->file.error() == QFileDevice::NoError;
     delete file;
@@ -108,7 +111,7 @@ MMRESULT mmioClose(HMMIO file, quint32 /*flags*/)
 
 qint32 mmioRead(HMMIO file, char* buffer, qint32 count)
 {
-    if (!file || count < 0 || (count > 0 && !buffer) || !file->file.isReadable())
+    if (!file || count < 0 || (count > 0 && !buffer) || !file->readable)
         return -1;
     if (count == 0)
         return 0;
@@ -118,7 +121,7 @@ qint32 mmioRead(HMMIO file, char* buffer, qint32 count)
 
 qint32 mmioWrite(HMMIO file, const char* buffer, qint32 count)
 {
-    if (!file || count < 0 || (count > 0 && !buffer) || !file->file.isWritable())
+    if (!file || count < 0 || (count > 0 && !buffer) || !file->writable)
         return -1;
     if (file->file.pos() + count > kRiffLimit)
         return -1;
@@ -163,7 +166,7 @@ MMRESULT mmioDescend(HMMIO file, MMCKINFO* ck, const MMCKINFO* parent, quint32 f
         (find != 0 && find != MMIO_FINDCHUNK && find != MMIO_FINDRIFF && find != MMIO_FINDLIST))
         return MMSYSERR_INVALFLAG;
     QFile& f = file->file;
-    if (!f.isReadable())
+    if (!file->readable)
         return MMIOERR_CANNOTREAD;
 
     qint64 limit = std::min(f.size(), kRiffLimit);
@@ -186,28 +189,30 @@ MMRESULT mmioDescend(HMMIO file, MMCKINFO* ck, const MMCKINFO* parent, quint32 f
         const quint32 size = le32(header + 4);
         const qint64 dataOffset = pos + 8;
         const qint64 end = dataOffset + qint64(size);
-        // Declared contents beyond what exists: the file is truncated or corrupt.
-        if (end > limit)
-            return MMIOERR_CANNOTREAD;
         const bool isList = id == FOURCC_RIFF || id == FOURCC_LIST;
-        FOURCC type = 0;
-        if (isList) {
-            char raw[4];
-            if (size < 4 || !readExactly(f, dataOffset, raw, 4))
-                return MMIOERR_CANNOTREAD;
-            type = le32(raw);
-        }
-        const bool match =
-            find == 0 || (id == wantId && (find == MMIO_FINDCHUNK || type == wantType));
-        if (match) {
-            ck->ckid = id;
-            ck->cksize = size;
-            ck->fccType = type;
-            ck->dwDataOffset = quint32(dataOffset);
-            ck->dwFlags = 0;
-            if (!f.seek(isList ? dataOffset + 4 : dataOffset))
-                return MMIOERR_CANNOTSEEK;
-            return MMSYSERR_NOERROR;
+        const bool idMatches = find == 0 || id == wantId;
+        // A chunk in the way that claims more than there is ends the search; the
+        // chunk looked for claiming more than there is means a truncated file.
+        if (end > limit)
+            return idMatches ? MMIOERR_CANNOTREAD : MMIOERR_CHUNKNOTFOUND;
+        if (idMatches) {
+            FOURCC type = 0;
+            if (isList) {
+                char raw[4];
+                if (size < 4 || !readExactly(f, dataOffset, raw, 4))
+                    return MMIOERR_CANNOTREAD;
+                type = le32(raw);
+            }
+            if (find == MMIO_FINDCHUNK || find == 0 || type == wantType) {
+                ck->ckid = id;
+                ck->cksize = size;
+                ck->fccType = type;
+                ck->dwDataOffset = quint32(dataOffset);
+                ck->dwFlags = 0;
+                if (!f.seek(isList ? dataOffset + 4 : dataOffset))
+                    return MMIOERR_CANNOTSEEK;
+                return MMSYSERR_NOERROR;
+            }
         }
         pos = end + (size & 1);
     }
@@ -228,7 +233,7 @@ MMRESULT mmioAscend(HMMIO file, MMCKINFO* ck, quint32 flags)
         if (pos < qint64(ck->dwDataOffset) || ck->dwDataOffset < 8)
             return MMIOERR_CANNOTSEEK;
         const qint64 size = pos - ck->dwDataOffset;
-        if (size > kRiffLimit || !f.isWritable())
+        if (size > kRiffLimit || !file->writable)
             return MMIOERR_CANNOTWRITE;
         if (quint32(size) != ck->cksize) {
             char raw[4];
@@ -268,7 +273,7 @@ MMRESULT mmioCreateChunk(HMMIO file, MMCKINFO* ck, quint32 flags)
     const qint64 pos = f.pos();
     const bool isList = flags != 0;
     const qint64 headerSize = isList ? 12 : 8;
-    if (!f.isWritable() || pos + headerSize > kRiffLimit)
+    if (!file->writable || pos + headerSize > kRiffLimit)
         return MMIOERR_CANNOTWRITE;
 
     const FOURCC id = flags == MMIO_CREATERIFF   ? FOURCC_RIFF

@@ -1,13 +1,14 @@
 #pragma once
 
-// The RIFF file functions: buffered-free file access with chunk navigation, over
+// The RIFF file functions: unbuffered file access with chunk navigation, over
 // real files. Results are MMIOERR_* / MMSYSERR_* codes; the file functions that
 // transfer bytes return a count or -1.
 //
-// Robustness: a chunk is only entered or skipped when its header lies wholly
-// inside the file (and inside the parent chunk, when one is given); a chunk whose
-// declared size runs past the file or the parent is refused with
-// MMIOERR_CANNOTREAD, so callers never stream beyond the data that exists.
+// Robustness: nothing is entered or skipped unless its header lies wholly inside
+// the file (and inside the parent chunk, when one is given). The chunk looked for
+// whose declared size runs past the file or its parent gives MMIOERR_CANNOTREAD
+// (a truncated file); any other chunk that does so ends the search with
+// MMIOERR_CHUNKNOTFOUND. So callers never stream beyond the data that exists.
 
 #include "platform/wave/MmSystem.h"
 
