@@ -231,6 +231,8 @@ struct AtspiDesktop::Private {
     X11Session x11;
     std::map<WindowId, AtspiAccessible*> objects;
     std::map<AtspiAccessible*, WindowId> ids;
+    // Whether a handle is a top-level window, as learnt from the enumerations.
+    std::map<WindowId, bool> topLevel;
     WindowId nextId = 1;
 
     WindowId idFor(AtspiAccessible* object)
@@ -261,6 +263,7 @@ struct AtspiDesktop::Private {
             if (hasState(it->second, ATSPI_STATE_DEFUNCT) ||
                 roleOf(it->second) == ATSPI_ROLE_INVALID) {
                 ids.erase(it->second);
+                topLevel.erase(it->first);
                 g_object_unref(it->second);
                 it = objects.erase(it);
             } else {
@@ -271,6 +274,9 @@ struct AtspiDesktop::Private {
 
     bool isTopLevel(AtspiAccessible* object)
     {
+        const auto known = topLevel.find(idFor(object));
+        if (known != topLevel.end())
+            return known->second;
         GError* error = nullptr;
         AtspiAccessible* parent = atspi_accessible_get_parent(object, &error);
         if (error)
@@ -328,7 +334,9 @@ struct AtspiDesktop::Private {
             const AtspiRole role = roleOf(child);
             // Menus are no windows of a dialog's; items are parts of their list.
             if (role != ATSPI_ROLE_MENU_BAR && role != ATSPI_ROLE_INVALID) {
-                out.append(idFor(child));
+                const WindowId id = idFor(child);
+                topLevel[id] = false;
+                out.append(id);
                 if (!hasItemChildren(role))
                     collect(child, out);
             }
@@ -419,7 +427,9 @@ QList<WindowId> AtspiDesktop::topLevelWindows()
                 continue;
             }
             if (window) {
-                out.append(d->idFor(window));
+                const WindowId id = d->idFor(window);
+                d->topLevel[id] = true;
+                out.append(id);
                 g_object_unref(window);
             }
         }

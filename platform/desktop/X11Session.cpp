@@ -345,7 +345,11 @@ quint64 X11Session::findClientWindow(qint64 pid, const QString& title, const QRe
     long bestDistance = -1;
     for (Window window : d->clientWindows()) {
         const QList<unsigned long> pids = d->cardinals(window, "_NET_WM_PID", XA_CARDINAL);
-        if (pids.isEmpty() || qint64(pids.first()) != pid || d->title(window) != title)
+        if (pids.isEmpty() || qint64(pids.first()) != pid)
+            continue;
+        // Toolkits may add the program's name to the X11 title.
+        const QString xTitle = d->title(window);
+        if (!xTitle.startsWith(title))
             continue;
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(d->display, window, &attributes))
@@ -356,6 +360,8 @@ quint64 X11Session::findClientWindow(qint64 pid, const QString& title, const QRe
         long distance = std::labs(x - extents.x()) + std::labs(y - extents.y()) +
                         std::labs(attributes.width - extents.width()) +
                         std::labs(attributes.height - extents.height());
+        if (xTitle != title)
+            distance += 100000; // an exact title before a longer one
         if (attributes.map_state != IsViewable)
             distance += 1000000; // a shown window before a hidden one of the same title
         if (bestDistance < 0 || distance < bestDistance) {
