@@ -127,6 +127,31 @@ TEST_F(ActsimAutomation, ServesTheOpenDatabaseItsContactsAndCommands)
     EXPECT_EQ(act->AktuelleKontaktID(), chosen);
 }
 
+TEST_F(ActsimAutomation, FailedCallsCarryTheNumberOfWhatWentWrong)
+{
+    startActsim({});
+    const platform::act::AutomationRef application =
+        connector->create(QStringLiteral("ACTOLE.APPOBJECT"));
+    ASSERT_NE(application, nullptr);
+    auto failure = [&](const QString& member, const QVariantList& args) -> long {
+        try {
+            application->call(member, args);
+        } catch (const platform::act::AutomationError& error) {
+            return error.number();
+        }
+        return 0;
+    };
+    EXPECT_EQ(failure(QStringLiteral("GetOpenDBName"), {}), 0);
+    EXPECT_EQ(failure(QStringLiteral("GibtEsNicht"), {}), 438);
+    // A 32-bit number where the server takes a 16-bit one is no member it has.
+    EXPECT_EQ(failure(QStringLiteral("GetVersion"), {qint32(1)}), 438);
+
+    actsim.process().kill();
+    actsim.process().waitForFinished(10000);
+    EXPECT_EQ(failure(QStringLiteral("GetOpenDBName"), {}), 462);
+    EXPECT_EQ(connector->create(QStringLiteral("ACTOLE.APPOBJECT")), nullptr);
+}
+
 TEST_F(ActsimAutomation, WithoutDatabaseOrViewThereIsNothingToShow)
 {
     startActsim({});
