@@ -5,6 +5,7 @@
 #include "Windows1252.h"
 
 #include <string_view>
+#include <vector>
 
 namespace platform::db::dbase {
 
@@ -21,6 +22,12 @@ QByteArray DbfSubstringScan::needleFor(const QString& term)
 bool DbfSubstringScan::run(const MatchFunction& onMatch)
 {
     m_error = {};
+    struct Field {
+        int column;
+        int offset;
+        int length;
+    };
+    std::vector<Field> fields;
     for (int column : std::as_const(m_columns)) {
         if (column < 0 || column >= m_table.columnCount()) {
             m_error = DbfError::make(DbfErrorCode::Corrupt,
@@ -29,20 +36,33 @@ bool DbfSubstringScan::run(const MatchFunction& onMatch)
                                          .arg(column));
             return false;
         }
+        const DbfColumn& c = m_table.column(column);
+        fields.push_back({column, c.offset, c.length});
     }
+
     const std::string_view needle(m_needle.constData(), size_t(m_needle.size()));
+    // Most fields do not hold the needle, so the padding is looked at only
+    // after a hit: a hit that reaches into it is none (and no later one can
+    // end before it).
+    const auto matches = [&](const char* field, int length) {
+        if (needle.empty())
+            return !trimmedDbfText(QByteArrayView(field, length)).isEmpty();
+        const size_t hit = std::string_view(field, size_t(length)).find(needle);
+        if (hit == std::string_view::npos)
+            return false;
+        const qsizetype end = qsizetype(hit + needle.size());
+        return end <= trimmedDbfText(QByteArrayView(field, length)).size();
+    };
+
     DbfCursor cursor(m_table);
     for (cursor.first(); !cursor.eof(); cursor.next()) {
-        if (cursor.isDeleted())
+        const char* record = cursor.record().data();
+        if (record[0] == '*')
             continue;
-        for (int column : std::as_const(m_columns)) {
-            const QByteArrayView text = trimmedDbfText(cursor.raw(column));
-            if (text.isEmpty())
+        for (const Field& f : fields) {
+            if (!matches(record + f.offset, f.length))
                 continue;
-            if (std::string_view(text.data(), size_t(text.size())).find(needle) ==
-                std::string_view::npos)
-                continue;
-            if (!onMatch(cursor.index(), column))
+            if (!onMatch(cursor.index(), f.column))
                 return true;
             break;
         }
