@@ -43,7 +43,7 @@ bool DbfCursor::seek(qint64 index)
 
 bool DbfCursor::load(qint64 index)
 {
-    const std::shared_ptr<const DbfTable::Data> data = m_table.data();
+    const std::shared_ptr<const DbfTable::Data>& data = m_table.m_data;
     const qint64 count = std::min(m_recordsPerBlock, m_recordCount - index);
     const qint64 bytes = count * m_recordLength;
     if (qint64(m_block.size()) < bytes)

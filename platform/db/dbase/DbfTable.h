@@ -17,7 +17,8 @@ namespace platform::db::dbase {
 // read without any further bounds surprises; records are read by DbfCursor.
 //
 // The object is a cheap handle: copies share the open file, and cursors keep it
-// open for as long as they live.
+// open for as long as they live. An open table never changes, so copies may be
+// used from several threads, each with its own cursors.
 class DbfTable {
 public:
     DbfTable();
@@ -51,9 +52,9 @@ public:
     int indexOf(const QString& name, Qt::CaseSensitivity cs = Qt::CaseSensitive) const;
 
     struct Data;
-    std::shared_ptr<const Data> data() const { return m_data; }
 
 private:
+    friend class DbfCursor;
     std::shared_ptr<const Data> m_data;
     DbfError m_error;
 };
