@@ -65,6 +65,7 @@ bool frmNummernliste::load()
         m_database = m_engine.openDatabase(m_databaseFile);
         auto model =
             std::make_unique<platform::db::TableModel>(*m_database, QStringLiteral("Liste"));
+        model->setObjectName(QStringLiteral("Data"));
         model->requery();
         m_model = model.release();
     } catch (const platform::db::DbError& error) {
