@@ -3,6 +3,7 @@
 #include "CallerDate.h"
 #include "ImageList.h"
 
+#include <QCollator>
 #include <QHeaderView>
 #include <QMouseEvent>
 
@@ -19,6 +20,19 @@ QDateTime sortableDate(const QString& text)
 {
     // Empty and unreadable dates count as the earliest possible date.
     return CallerDate::fromText(text).value_or(QDateTime());
+}
+
+// Text order as a German reader expects it: letter case ignored, umlauts
+// beside their base letters.
+const QCollator& textOrder()
+{
+    static const QCollator collator = [] {
+        QCollator c{QLocale(QLocale::German, QLocale::Germany)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        c.setNumericMode(false);
+        return c;
+    }();
+    return collator;
 }
 
 } // namespace
@@ -63,7 +77,7 @@ bool ListItem::operator<(const QTreeWidgetItem& other) const
         // A null QDateTime compares below every valid one.
         return mine < theirs;
     }
-    return QTreeWidgetItem::text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
+    return textOrder().compare(QTreeWidgetItem::text(column), other.text(column)) < 0;
 }
 
 ListView::ListView(QWidget* parent) : QTreeWidget(parent)
@@ -81,6 +95,12 @@ ListView::ListView(QWidget* parent) : QTreeWidget(parent)
     header()->setStretchLastSection(false);
     header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(header(), &QHeaderView::sectionClicked, this, &ListView::headerClicked);
+    // A list sorted by text keeps its order when the sorted column's text
+    // changes (an entry is usually added first and filled in afterwards).
+    connect(this, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem*, int column) {
+        if (column == m_sortColumn && !m_byDate)
+            applySort(m_sortColumn, m_sortDirection, false);
+    });
 }
 
 void ListView::setColumns(const QStringList& keys)

@@ -61,7 +61,8 @@ public:
     int count() const { return topLevelItemCount(); }
     ListItem* entry(int index) const;
     int indexOf(const ListItem* item) const;
-    // Appends an entry; a list sorted by text puts it in its place at once.
+    // Appends an entry; a list sorted by text puts it in its place at once and
+    // again whenever the sorted column's text of an entry changes.
     ListItem* addEntry(const QString& text);
     void clearEntries() { clear(); }
     ListItem* selectedEntry() const;
