@@ -67,6 +67,18 @@ void ListItem::showSmallIcon()
     setIcon(0, images ? images->icon(smallIcon()) : QIcon());
 }
 
+CallerListEntry ListItem::toCallerListEntry() const
+{
+    CallerListEntry entry;
+    entry.text = text();
+    const int columns = treeWidget() ? treeWidget()->columnCount() : columnCount();
+    for (int column = 1; column < columns; ++column)
+        entry.setSubItem(column, subItem(column));
+    entry.tag = tag();
+    entry.smallIcon = smallIcon();
+    return entry;
+}
+
 bool ListItem::operator<(const QTreeWidgetItem& other) const
 {
     const auto* list = qobject_cast<const ListView*>(treeWidget());
@@ -153,6 +165,28 @@ ListItem* ListView::addEntry(const QString& text)
     if (m_sortColumn >= 0 && !m_byDate)
         applySort(m_sortColumn, m_sortDirection, false);
     return item;
+}
+
+ListItem* ListView::addEntry(const CallerListEntry& entry)
+{
+    auto* item = new ListItem;
+    item->setText(entry.text);
+    for (int column = 1; column < columnCount(); ++column)
+        item->setSubItem(column, entry.subItem(column));
+    item->setTag(entry.tag);
+    addTopLevelItem(item);
+    item->setSmallIcon(entry.smallIcon);
+    if (m_sortColumn >= 0 && !m_byDate)
+        applySort(m_sortColumn, m_sortDirection, false);
+    return item;
+}
+
+QStringList ListView::columnCaptions() const
+{
+    QStringList captions;
+    for (int column = 0; column < columnCount(); ++column)
+        captions.append(columnCaption(column));
+    return captions;
 }
 
 ListItem* ListView::selectedEntry() const

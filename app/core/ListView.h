@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/localdata/CallerList.h"
+
 #include <QTreeWidget>
 
 namespace fonkel {
@@ -32,6 +34,9 @@ public:
 
     bool operator<(const QTreeWidgetItem& other) const override;
 
+    // The entry as the local number database stores it.
+    CallerListEntry toCallerListEntry() const;
+
 private:
     void showSmallIcon();
     friend class ListView;
@@ -41,7 +46,8 @@ private:
 // ListItem, small icons from an image list, header icons from another, a sort
 // state (column, direction, text or date order), and the mouse events the main
 // window reacts to. Header clicks do not sort by themselves: the owner decides.
-class ListView : public QTreeWidget {
+// The local number database stores and reloads it as a CallerList.
+class ListView : public QTreeWidget, public CallerList {
     Q_OBJECT
 public:
     explicit ListView(QWidget* parent = nullptr);
@@ -64,7 +70,13 @@ public:
     // Appends an entry; a list sorted by text puts it in its place at once and
     // again whenever the sorted column's text of an entry changes.
     ListItem* addEntry(const QString& text);
-    void clearEntries() { clear(); }
+    // Appends an entry with its sub-items, tag and small icon.
+    ListItem* addEntry(const CallerListEntry& entry);
+
+    // CallerList
+    QStringList columnCaptions() const override;
+    void clearEntries() override { clear(); }
+    void appendEntry(const CallerListEntry& entry) override { addEntry(entry); }
     ListItem* selectedEntry() const;
     void selectEntry(ListItem* item);
 

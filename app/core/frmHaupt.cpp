@@ -8,6 +8,8 @@
 #include "Twips.h"
 #include "WindowTimer.h"
 
+#include "app/localdata/clFonkelDaten.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -58,6 +60,11 @@ frmHaupt::frmHaupt(platform::ui::UserInterface& ui, QWidget* parent) : QMainWind
 }
 
 frmHaupt::~frmHaupt() = default;
+
+void frmHaupt::setFonkelDaten(std::unique_ptr<clFonkelDaten> daten)
+{
+    m_fonkelDaten = std::move(daten);
+}
 
 void frmHaupt::createControls()
 {

@@ -5,12 +5,15 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class clFonkelDaten;
 
 namespace platform::ui {
 class UserInterface;
@@ -18,7 +21,6 @@ class UserInterface;
 
 namespace fonkel {
 
-class CallerListStore;
 class ListView;
 class PanelStatusBar;
 class PictureBox;
@@ -147,8 +149,10 @@ public:
     void setLintaroControl(QWidget* control);
     QWidget* lintaroControl() const { return m_lintaro; }
 
-    // The stored caller list the delete commands work on; not owned.
-    void setCallerListStore(CallerListStore* store) { m_store = store; }
+    // The local number database (Nummern.mdb): the window owns it from
+    // start-up to shutdown; the delete commands work on its stored calls.
+    void setFonkelDaten(std::unique_ptr<clFonkelDaten> daten);
+    clFonkelDaten* FonkelDaten() const { return m_fonkelDaten.get(); }
 
     // Commands of the menus (each is also the triggered handler of its item).
     enum class CopyPart { KontaktNummer, Nummer, Ort, Kontakt };
@@ -170,7 +174,7 @@ private:
 
     platform::ui::UserInterface& m_ui;
     frmHauptDesign m_design;
-    CallerListStore* m_store = nullptr;
+    std::unique_ptr<clFonkelDaten> m_fonkelDaten;
     QWidget* m_client = nullptr;
     QWidget* m_lintaro = nullptr;
 };

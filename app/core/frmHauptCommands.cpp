@@ -1,13 +1,13 @@
 // The copy, copy-status and delete commands of the main window.
 #include "frmHaupt.h"
 
-#include "CallerListStore.h"
 #include "ListRoutines.h"
 #include "ListView.h"
 #include "PanelStatusBar.h"
 #include "PictureBox.h"
 #include "frmInfo.h"
 
+#include "app/localdata/clFonkelDaten.h"
 #include "platform/ui/UserInterface.h"
 
 namespace fonkel {
@@ -68,12 +68,13 @@ void frmHaupt::DeleteEntries(int days)
             QStringLiteral("Sollen alle Einträge gelöscht werden, die älter als eine Woche sind ?");
     }
     const bool yes = m_ui.ask(question, QStringLiteral("Fonkel - Anruferliste löschen"));
-    if (!m_store)
+    // Before start-up has opened the database there is nothing to delete or reload.
+    if (!m_fonkelDaten)
         return;
     if (yes)
-        m_store->LoescheAnruferliste(days);
+        m_fonkelDaten->LoescheAnruferliste(days);
     // The list always shows exactly what is stored afterwards, in its order.
-    m_store->leseMDBinListview(*lvNummern);
+    m_fonkelDaten->leseMDBinListview(*lvNummern);
     if (lvNummern->sortKeyColumn() >= 0)
         SortListView(*lvNummern, lvNummern->sortKeyColumn(), false);
 }

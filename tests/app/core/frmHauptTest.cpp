@@ -1,6 +1,5 @@
 #include "WindowFixture.h"
 
-#include "app/core/CallerListStore.h"
 #include "app/core/ListRoutines.h"
 #include "app/core/PanelStatusBar.h"
 #include "app/core/PictureBox.h"
@@ -8,6 +7,11 @@
 #include "app/core/Twips.h"
 #include "app/core/WindowTimer.h"
 #include "app/core/frmInfo.h"
+#include "app/localdata/NummernSchema.h"
+#include "app/localdata/clFonkelDaten.h"
+#include "platform/db/DBEngine.h"
+#include "platform/settings/IniSettingsStore.h"
+#include "platform/settings/LinuxRegistry.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,10 +21,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using fonkel::frmHaupt;
 using fonkel::twips::fromPixels;
 using fonkel::twips::toPixels;
+using platform::ui::Answer;
 
 namespace {
 
@@ -292,105 +298,120 @@ TEST_F(MainWindow, CopyStatusCollectsThePanelTextsAndSaysSo)
     EXPECT_EQ(ui.messages().first().icon, platform::ui::Icon::Information);
 }
 
-// The stored caller list, in memory: it records what it is asked and loads
-// its rows into the list.
-class StoredCalls : public fonkel::CallerListStore {
-public:
-    struct Row {
-        QString nummer, datum, ort, kontakt;
-    };
-    QList<Row> rows;
-    QList<int> deletions;
-    int loads = 0;
-
-    void LoescheAnruferliste(int days) override
+// The main window with a real Nummern.mdb whose engine's clock says it is
+// Sunday, 17 March 2024, 14:05:09.
+class WindowWithDatabase : public MainWindow {
+protected:
+    void SetUp() override
     {
-        deletions.append(days);
-        if (days < 0)
-            rows.clear();
-        else
-            rows.removeIf([](const Row& r) { return r.datum.startsWith("01."); });
+        MainWindow::SetUp();
+        const QString file = dir.filePath("Nummern.mdb");
+        {
+            auto db = engine.createDatabase(file);
+            db->createTable(NummernSchema::laender());
+            db->createTable(NummernSchema::liste());
+            db->createTable(NummernSchema::anrufspeicher());
+        }
+        auto daten = std::make_unique<clFonkelDaten>(engine, ui, options, registry);
+        ASSERT_TRUE(daten->init(file));
+        window->setFonkelDaten(std::move(daten));
     }
-    void leseMDBinListview(fonkel::ListView& list) override
+
+    // Stores calls through the caller list itself, as identification does.
+    void storeCalls(const QList<std::pair<QString, QString>>& calls)
     {
-        ++loads;
-        list.clearEntries();
-        for (const Row& r : rows) {
-            fonkel::ListItem* item = list.addEntry(r.nummer);
-            item->setSubItem(1, r.datum);
-            item->setSubItem(2, r.ort);
-            item->setSubItem(3, r.kontakt);
-            item->setTag("Unbekannt");
-            item->setSmallIcon(4);
+        for (const auto& [number, datum] : calls) {
+            fonkel::ListItem* item = addCall(number, datum, "Berlin", "Anna Alt");
+            ASSERT_TRUE(window->FonkelDaten()->schreibIteminMDB(list(), item->toCallerListEntry()));
         }
     }
+
+    QTemporaryDir dir;
+    platform::db::DBEngine engine{[] { return QDateTime(QDate(2024, 3, 17), QTime(14, 5, 9)); }};
+    platform::settings::IniSettingsStore options{dir.filePath("Fonkel.ini")};
+    platform::settings::LinuxRegistry registry{QProcessEnvironment()};
 };
 
-TEST_F(MainWindow, DeleteCommandsAskThenDeleteAndShowWhatIsStored)
+TEST_F(WindowWithDatabase, DeleteCommandsAskThenDeleteAndShowWhatIsStored)
 {
     const struct {
         QAction* item;
         QString question;
-        int days;
+        Answer answer;
+        QStringList shown;
     } cases[] = {
-        {window->mnuAlleLoeschen, "Sollen alle Einträge gelöscht werden ?", -1},
+        {window->mnuAlleLoeschen, "Sollen alle Einträge gelöscht werden ?", Answer::Yes, {}},
         {window->mnuTagLoeschen,
-         "Sollen alle Einträge gelöscht werden, die älter als ein Tag sind ?", 1},
+         "Sollen alle Einträge gelöscht werden, die älter als ein Tag sind ?",
+         Answer::Yes,
+         {"0301", "0302"}},
         {window->mnuWocheLoeschen,
-         "Sollen alle Einträge gelöscht werden, die älter als eine Woche sind ?", 7},
+         "Sollen alle Einträge gelöscht werden, die älter als eine Woche sind ?",
+         Answer::Yes,
+         {"0301", "0302", "0303", "0304"}},
+        {window->mnuAlleLoeschen,
+         "Sollen alle Einträge gelöscht werden ?",
+         Answer::No,
+         {"0301", "0302", "0303", "0304", "0305"}},
+        {window->mnuTagLoeschen,
+         "Sollen alle Einträge gelöscht werden, die älter als ein Tag sind ?",
+         Answer::No,
+         {"0301", "0302", "0303", "0304", "0305"}},
     };
     for (const auto& c : cases) {
-        for (const auto answer : {platform::ui::Answer::No, platform::ui::Answer::Yes}) {
-            SCOPED_TRACE(c.item->objectName().toStdString());
-            StoredCalls store;
-            store.rows = {{"0301", "01.03.2024 10:00:00", "Berlin", "A"},
-                          {"0302", "05.03.2024 10:00:00", "Berlin", "B"},
-                          {"0303", "03.03.2024 10:00:00", "Berlin", "C"}};
-            window->setCallerListStore(&store);
-            store.leseMDBinListview(list());
-            SortListView(list(), 1, false);
-            list().addEntry("nur in der Liste");
-            ui.clear();
-            ui.answerNext(answer);
+        SCOPED_TRACE(c.item->objectName().toStdString());
+        window->FonkelDaten()->LoescheAnruferliste(-1);
+        list().clearEntries();
+        storeCalls({{"0305", "09.03.2024 23:59:59"},
+                    {"0302", "16.03.2024 00:00:00"},
+                    {"0304", "10.03.2024 00:00:00"},
+                    {"0301", "17.03.2024 14:00:00"},
+                    {"0303", "15.03.2024 12:00:00"}});
+        SortListView(list(), 1, false);
+        list().addEntry("nur in der Liste");
+        ui.clear();
+        ui.answerNext(c.answer);
 
-            c.item->trigger();
+        c.item->trigger();
 
-            ASSERT_EQ(ui.messages().size(), 1);
-            EXPECT_EQ(ui.messages().first().text, c.question);
-            EXPECT_EQ(ui.messages().first().title, "Fonkel - Anruferliste löschen");
-            EXPECT_EQ(ui.messages().first().icon, platform::ui::Icon::Question);
-            EXPECT_EQ(ui.messages().first().buttons, platform::ui::Buttons::YesNo);
-            if (answer == platform::ui::Answer::Yes) {
-                EXPECT_EQ(store.deletions, QList<int>{c.days});
-            } else {
-                EXPECT_TRUE(store.deletions.isEmpty());
-            }
-            // Reloaded in every case, still newest first.
-            EXPECT_EQ(store.loads, 2);
-            QStringList expected;
-            if (answer == platform::ui::Answer::No)
-                expected = {"0302", "0303", "0301"};
-            else if (c.days > 0)
-                expected = {"0302", "0303"};
-            EXPECT_EQ(numbers(), expected);
-            window->setCallerListStore(nullptr);
-        }
+        ASSERT_EQ(ui.messages().size(), 1);
+        EXPECT_EQ(ui.messages().first().text, c.question);
+        EXPECT_EQ(ui.messages().first().title, "Fonkel - Anruferliste löschen");
+        EXPECT_EQ(ui.messages().first().icon, platform::ui::Icon::Question);
+        EXPECT_EQ(ui.messages().first().buttons, platform::ui::Buttons::YesNo);
+        // Whatever the answer, the list shows exactly the stored calls, newest first.
+        EXPECT_EQ(numbers(), c.shown);
+        EXPECT_EQ(list().headerIconKey(1), "Runter");
     }
 }
 
-TEST_F(MainWindow, DeletingAllOfAnEmptyListDoesNotEvenAsk)
+TEST_F(WindowWithDatabase, DeletingAllOfAnEmptyListDoesNotEvenAsk)
 {
-    StoredCalls store;
-    window->setCallerListStore(&store);
+    storeCalls({{"0305", "09.03.2024 23:59:59"}, {"0301", "17.03.2024 14:00:00"}});
+    list().clearEntries();
     window->mnuAlleLoeschen->trigger();
     EXPECT_TRUE(ui.messages().isEmpty());
-    EXPECT_EQ(store.loads, 0);
+    EXPECT_EQ(list().count(), 0) << "not even reloaded";
 
-    window->mnuTagLoeschen->trigger(); // the others always ask
-    window->mnuWocheLoeschen->trigger();
-    EXPECT_EQ(ui.messages().size(), 2);
-    EXPECT_EQ(store.deletions, QList<int>({1, 7}));
-    window->setCallerListStore(nullptr);
+    window->mnuWocheLoeschen->trigger(); // the others always ask
+    EXPECT_EQ(ui.messages().size(), 1);
+    EXPECT_EQ(numbers(), QStringList({"0301"}));
+}
+
+TEST_F(WindowWithDatabase, StoredCallsComeBackWithTheirIconsAndTags)
+{
+    fonkel::ListItem* found =
+        addCall("0301234", "17.03.2024 14:00:00", "Berlin", "Hans Huber", "[         123]", 10);
+    ASSERT_TRUE(window->FonkelDaten()->schreibIteminMDB(list(), found->toCallerListEntry()));
+    window->FonkelDaten()->leseMDBinListview(list());
+    ASSERT_EQ(list().count(), 1);
+    const fonkel::ListItem* reloaded = list().entry(0);
+    EXPECT_EQ(
+        reloaded->toCallerListEntry(),
+        (CallerListEntry{
+            "0301234", {"17.03.2024 14:00:00", "Berlin", "Hans Huber"}, "[         123]", 10}));
+    EXPECT_EQ(reloaded->icon(0).pixmap(16, 16).toImage(),
+              window->ilIcons.picture("ACT_Weiterleitung").toImage());
 }
 
 TEST_F(MainWindow, MouseOnTheListsOpensContactsAndContextMenus)
