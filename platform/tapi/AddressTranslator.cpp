@@ -12,11 +12,12 @@ namespace platform::tapi {
 namespace {
 
 // Keeps the characters a dialler understands: digits, *, #, A-D and the dial
-// modifiers ! P T W @ $ ? , ; drops formatting (blanks, dashes, slashes, dots).
+// modifiers ! P T W @ $ ? , ; drops formatting (blanks, dashes, slashes,
+// dots). Parentheses belong around the area code only.
 bool keepDialable(const QString& text, QString* out, bool* badCharacter)
 {
     static const QString dialable = u"0123456789*#ABCDabcd!PpTtWw@$?,;"_s;
-    static const QString formatting = u" -/.()"_s;
+    static const QString formatting = u" -/."_s;
     out->clear();
     for (QChar c : text) {
         if (dialable.contains(c))

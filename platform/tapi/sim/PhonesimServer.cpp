@@ -37,20 +37,19 @@ bool PhonesimServer::listen(QString* error)
 bool PhonesimServer::listen(const QString& path, QString* error)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
+    // Listening would quietly take the socket from a program that still
+    // serves it, so ask first; a socket nobody answers on is left over.
+    QLocalSocket probe;
+    probe.connectToServer(path);
+    if (probe.waitForConnected(500)) {
+        probe.disconnectFromServer();
+        if (error)
+            *error = u"another program already serves phonesim on %1"_s.arg(path);
+        return false;
+    }
+    QLocalServer::removeServer(path);
     if (m_server->listen(path))
         return true;
-    if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
-        QLocalSocket probe;
-        probe.connectToServer(path);
-        if (probe.waitForConnected(500)) {
-            if (error)
-                *error = u"another program already serves phonesim on %1"_s.arg(path);
-            return false;
-        }
-        QLocalServer::removeServer(path);
-        if (m_server->listen(path))
-            return true;
-    }
     if (error)
         *error = u"cannot listen on %1: %2"_s.arg(path, m_server->errorString());
     return false;

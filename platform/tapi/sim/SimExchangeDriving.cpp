@@ -51,12 +51,14 @@ CallKey SimExchange::offerCall(DWORD line, const IncomingCall& incoming, QString
         call.redirection = {incoming.redirectionNumber, QString(), LINECALLPARTYID_ADDRESS};
     call.chargingInfo = incoming.chargingInfo;
 
+    // Without accept-to-alert the call rings from the start.
+    call.alerting = !config.acceptToAlert;
     const CallKey id = call.id;
     if (m_events)
         m_events->callCreated(id, line, 0);
     setState(call, LINECALLSTATE_OFFERING, LINEOFFERINGMODE_ACTIVE);
-    if (Call* offered = findCall(id); offered && !config.acceptToAlert)
-        startAlerting(*offered);
+    if (Call* offered = findCall(id); offered && offered->alerting)
+        ring(*offered);
     return id;
 }
 
