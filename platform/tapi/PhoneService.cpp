@@ -35,7 +35,7 @@ LONG PhoneService::phoneInitializeEx(HPHONEAPP* lphPhoneApp, DWORD_PTR hInstance
         return PHONEERR_STRUCTURETOOSMALL;
     if (params->dwOptions != PHONEINITIALIZEEXOPTION_USEHIDDENWINDOW)
         return PHONEERR_INVALPARAM;
-    if (*lpdwAPIVersion < TAPI_VERSION2_0)
+    if (*lpdwAPIVersion < TAPI_VERSION1_0)
         return PHONEERR_INCOMPATIBLEAPIVERSION;
     params->dwNeededSize = sizeof(PHONEINITIALIZEEXPARAMS);
     params->dwUsedSize = sizeof(PHONEINITIALIZEEXPARAMS);

@@ -102,7 +102,7 @@ LONG TapiService::lineInitializeEx(HLINEAPP* lphLineApp, DWORD_PTR hInstance,
         return LINEERR_STRUCTURETOOSMALL;
     if (params->dwOptions != LINEINITIALIZEEXOPTION_USEHIDDENWINDOW)
         return LINEERR_INVALPARAM;
-    if (*lpdwAPIVersion < TAPI_VERSION2_0)
+    if (*lpdwAPIVersion < TAPI_VERSION1_0)
         return LINEERR_INCOMPATIBLEAPIVERSION;
     params->dwNeededSize = sizeof(LINEINITIALIZEEXPARAMS);
     params->dwUsedSize = sizeof(LINEINITIALIZEEXPARAMS);

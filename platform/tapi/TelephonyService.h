@@ -29,7 +29,9 @@ namespace platform::tapi {
 //   variable part is appended only if it fits (its Size/Offset stay 0 if not)
 //   and dwUsedSize tells what was written.
 // - Messages reach the callback given at initialisation through the event loop
-//   of the thread that initialised; never inside a service function.
+//   of the thread that initialised; never inside a service function. Their
+//   parameters carry 32-bit values: the result in LINE_REPLY's dwParam2 is a
+//   LONG (static_cast<LONG> it back).
 // - Handles are 32-bit and never 0 when valid.
 class TelephonyService {
 public:
@@ -38,7 +40,7 @@ public:
     // --- Lines: initialisation, devices, versions -------------------------------
 
     // Registers an application. lpdwAPIVersion: in, the highest version the
-    // application supports (at least 2.0); out, the highest the service
+    // application supports (1.3 or later); out, the highest the service
     // supports. hInstance is handed to the callback with messages of no open
     // line. Only LINEINITIALIZEEXOPTION_USEHIDDENWINDOW is served.
     virtual LONG lineInitializeEx(HLINEAPP* lphLineApp, DWORD_PTR hInstance,

@@ -14,13 +14,13 @@ protected:
     {
         SimFixture::SetUp();
         DWORD devices = 0;
-        DWORD version = TAPI_VERSION1_4;
+        DWORD version = 0x00010002;
         PHONEINITIALIZEEXPARAMS params{
             sizeof params, 0, 0, PHONEINITIALIZEEXOPTION_USEHIDDENWINDOW, 0, 0};
         EXPECT_EQ(m_service->phoneInitializeEx(&m_app, 0, m_log.callback(), "Lintaro", &devices,
                                                &version, &params),
                   PHONEERR_INCOMPATIBLEAPIVERSION);
-        version = TAPI_VERSION2_0;
+        version = TAPI_VERSION1_4; // what the control asks for
         ASSERT_EQ(m_service->phoneInitializeEx(&m_app, 0, m_log.callback(), "Lintaro", &devices,
                                                &version, &params),
                   0);
