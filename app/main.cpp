@@ -1,109 +1,81 @@
-// For now a small window on the simulated line: it opens line 0 as monitor and
-// owner and lists the line's messages as they arrive. `phonesim ring
-// 0301234567` in another terminal makes a call arrive.
-#include "platform/tapi/Codepage1252.h"
-#include "platform/tapi/TapiNames.h"
-#include "platform/tapi/TelephonySystem.h"
+// Fonkel: composes the program on the real desktop and runs it.
+#include "app/core/SingleInstance.h"
+#include "app/core/frmHaupt.h"
+#include "app/localdata/NummernMdbLocation.h"
+#include "app/start/FonkelProgram.h"
+#include "control/line/LintaroDevices.h"
+#include "platform/act/DBusAutomation.h"
+#include "platform/db/DBEngine.h"
+#include "platform/desktop/AtspiDesktop.h"
+#include "platform/settings/IniSettingsStore.h"
+#include "platform/settings/LinuxRegistry.h"
 #include "platform/tapi/sim/PhonesimServer.h"
+#include "platform/ui/QtUserInterface.h"
 
 #include <QApplication>
-#include <QDateTime>
-#include <QListWidget>
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QStatusBar>
+#include <QDBusConnection>
 
-#include <vector>
-
-using namespace Qt::StringLiterals;
-using namespace platform::tapi;
-
-namespace {
-
-QString callerOf(TelephonyService& service, HCALL call)
-{
-    std::vector<char> buffer(4096);
-    auto* info = reinterpret_cast<LINECALLINFO*>(buffer.data());
-    info->dwTotalSize = static_cast<DWORD>(buffer.size());
-    if (service.lineGetCallInfo(call, info) != 0 || info->dwCallerIDSize == 0)
-        return QString();
-    return fromTapiText(buffer.data() + info->dwCallerIDOffset);
-}
-
-} // namespace
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Fonkel"_s);
+    QApplication::setApplicationName(QStringLiteral("Fonkel"));
 
-    QString error;
-    const auto telephony = TelephonySystem::create(TelephonyConfig::defaultPath(), &error);
-    if (!telephony) {
-        QMessageBox::critical(nullptr, u"Fonkel"_s, error);
-        return 1;
+    // A second start ends silently: no window, no message.
+    fonkel::SingleInstance instance;
+    if (!instance.tryAcquire())
+        return 0;
+
+    platform::ui::QtUserInterface ui;
+    platform::settings::IniSettingsStore settings(
+        platform::settings::IniSettingsStore::defaultPath(QStringLiteral("Fonkel")));
+    const platform::settings::LinuxRegistry registry;
+    platform::db::DBEngine engine;
+
+    QString problem;
+    const std::unique_ptr<LintaroDevices> devices = LintaroDevices::create(QString(), &problem);
+    if (!devices->hasProvider())
+        ui.inform(problem, QStringLiteral("Fonkel"), platform::ui::Icon::Warning);
+
+    // phonesim drives the simulated exchange of this program.
+    std::unique_ptr<platform::tapi::sim::PhonesimServer> phonesim;
+    if (platform::tapi::sim::SimExchange* exchange = devices->simExchange()) {
+        phonesim = std::make_unique<platform::tapi::sim::PhonesimServer>(*exchange);
+        QString error;
+        if (!phonesim->listen(&error))
+            std::fprintf(stderr, "fonkel: phonesim: %s\n", qPrintable(error));
     }
-    TelephonyService& service = telephony->service();
 
-    QMainWindow window;
-    window.setWindowTitle(u"Fonkel - Leitung 0"_s);
-    auto* list = new QListWidget(&window);
-    window.setCentralWidget(list);
-    window.resize(640, 400);
-    const auto log = [list](const QString& text) {
-        list->addItem(QTime::currentTime().toString(u"HH:mm:ss"_s) + u"  "_s + text);
-        list->scrollToBottom();
+    problem.clear();
+    const QString nummernMdb =
+        NummernMdbLocation::prepare(engine, NummernMdbLocation::standardFolders(), &problem);
+    if (!problem.isEmpty())
+        ui.inform(problem, QStringLiteral("Fonkel"), platform::ui::Icon::Warning);
+
+    platform::desktop::AtspiDesktop desktop;
+    platform::act::DBusAutomationConnector automation(QDBusConnection::sessionBus());
+
+    const fonkel::ProgramSeams seams{
+        ui,
+        settings,
+        registry,
+        engine,
+        devices->telephony(),
+        devices->wave(),
+        desktop,
+        automation,
+        nummernMdb,
+        QString(),
+        // ACT! could not name its database: end at once, settings written.
+        [&settings] {
+            settings.sync();
+            std::exit(0);
+        },
     };
-
-    sim::PhonesimServer phonesim(*telephony->simExchange());
-    if (phonesim.listen(&error))
-        log(u"phonesim: "_s + phonesim.socketPath());
-    else
-        log(u"phonesim nicht verfügbar: "_s + error);
-
-    HLINEAPP lineApp = 0;
-    HLINE line = 0;
-    DWORD devices = 0;
-    DWORD version = TAPI_CURRENT_VERSION;
-    LINEINITIALIZEEXPARAMS params{
-        sizeof params, 0, 0, LINEINITIALIZEEXOPTION_USEHIDDENWINDOW, 0, 0};
-    const auto callback = [&](DWORD device, DWORD message, DWORD_PTR, DWORD_PTR p1, DWORD_PTR p2,
-                              DWORD_PTR p3) {
-        QString text = u"%1  device %2  %3 %4 %5"_s.arg(messageName(message))
-                           .arg(device)
-                           .arg(p1)
-                           .arg(p2)
-                           .arg(p3);
-        if (message == LINE_CALLSTATE) {
-            text = u"LINE_CALLSTATE  call %1  %2"_s.arg(device).arg(callStateName(DWORD(p1)));
-            const QString caller = callerOf(service, device);
-            if (!caller.isEmpty())
-                text += u"  "_s + caller;
-            if (p1 == LINECALLSTATE_IDLE)
-                service.lineDeallocateCall(device);
-        } else if (message == LINE_REPLY && LONG(p2) < 0) {
-            text += u"  "_s + errorName(LONG(p2));
-        }
-        log(text);
-    };
-    LONG result =
-        service.lineInitializeEx(&lineApp, 0, callback, "Fonkel", &devices, &version, &params);
-    LINEEXTENSIONID extension{};
-    if (result == 0 && devices > 0)
-        result = service.lineNegotiateAPIVersion(lineApp, 0, TAPI_VERSION1_0, TAPI_CURRENT_VERSION,
-                                                 &version, &extension);
-    if (result == 0 && devices > 0)
-        result = service.lineOpen(lineApp, 0, &line, version, 0, 0,
-                                  LINECALLPRIVILEGE_MONITOR | LINECALLPRIVILEGE_OWNER,
-                                  LINEMEDIAMODE_INTERACTIVEVOICE, nullptr);
-    if (result == 0 && line)
-        service.lineSetStatusMessages(line, LINEDEVSTATE_RINGING, 0);
-    window.statusBar()->showMessage(result == 0 && line
-                                        ? u"Leitung 0 offen (%1 Leitungen)"_s.arg(devices)
-                                        : u"Leitung nicht offen: "_s + errorName(result));
-    window.show();
-    const int code = app.exec();
-    if (lineApp)
-        service.lineShutdown(lineApp);
-    return code;
+    fonkel::FonkelProgram program(seams);
+    program.Start();
+    ui.setParentWidget(program.window());
+    return app.exec();
 }
