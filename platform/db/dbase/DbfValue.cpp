@@ -144,7 +144,11 @@ QVariant dateTimeValue(QByteArrayView field)
 
 QByteArrayView trimmedDbfText(QByteArrayView field)
 {
-    qsizetype end = field.size();
+    // The text ends at its first NUL, as it does for every reader that takes
+    // the field as a C string (and for SQLite, which compares such strings).
+    qsizetype end = field.indexOf('\0');
+    if (end < 0)
+        end = field.size();
     while (end > 0 && isBlank(field[end - 1]))
         --end;
     return field.first(end);
