@@ -54,7 +54,8 @@ DbError fromErrorMessage(const QString& message, const QString& context)
                                             QRegularExpression::DotMatchesEverythingOption);
     if (const auto m = backend.match(message); m.hasMatch())
         return DbError(m.captured(1).toInt(), m.captured(2));
-    static const QRegularExpression noTable(QStringLiteral("^no such table: (?:\\w+\\.)?(.*)$"));
+    static const QRegularExpression noTable(
+        QStringLiteral("^no such table: (?:main\\.|temp\\.)?(.*)$"));
     static const QRegularExpression noColumn(QStringLiteral("^no such column: (.*)$"));
     static const QRegularExpression tableExists(QStringLiteral("^table (.*) already exists$"));
     if (const auto m = noTable.match(message); m.hasMatch())

@@ -37,8 +37,10 @@ TEST_F(FoxProBackendTest, TablesAreNamedByTheirFilesWithAndWithoutExtension)
               column0(*db, u"SELECT COUNT(*) FROM [MYDATA]"_s));
     EXPECT_EQ(column0(*db, u"SELECT COUNT(*) FROM [other.gdb]"_s),
               column0(*db, u"SELECT COUNT(*) FROM [MYDATA.gdb]"_s));
-    EXPECT_EQ(thrownBy([&] { db->openRecordset(u"SELECT * FROM [MYDATA.ddf]"_s); }).number,
-              errc::TableNotFound);
+    const Thrown missing = thrownBy([&] { db->openRecordset(u"SELECT * FROM [MYDATA.ddf]"_s); });
+    EXPECT_EQ(missing.number, errc::TableNotFound);
+    // The name has a dot, but it is no schema.
+    EXPECT_TRUE(missing.description.contains(u"'MYDATA.ddf'")) << missing.description.toStdString();
     EXPECT_EQ(thrownBy([&] { db->openRecordset(u"SELECT * FROM [notes]"_s); }).number,
               errc::TableNotFound);
 }
