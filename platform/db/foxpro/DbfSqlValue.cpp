@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <algorithm>
 #include <array>
 
 namespace platform::db::foxpro {
@@ -41,10 +42,12 @@ const Utf8Table& utf8Table()
     return table;
 }
 
+// The text holds no NUL. Handing it over as zero-terminated lets SQLite keep
+// the terminator with its copy; given a length, it would reallocate the copy
+// to add one as soon as a function such as GLOB reads it.
 void resultText(sqlite3_context* context, const QByteArray& utf8)
 {
-    sqlite3_result_text64(context, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT,
-                          SQLITE_UTF8);
+    sqlite3_result_text(context, utf8.constData(), -1, SQLITE_TRANSIENT);
 }
 
 } // namespace
@@ -82,18 +85,28 @@ bool dbfTextToUtf8(QByteArrayView field, QByteArray& out)
     const QByteArrayView text = dbase::trimmedDbfText(field);
     if (text.isEmpty())
         return false;
-    out.resize(0);
-    out.reserve(text.size() * 3);
+    // Phone numbers are plain ASCII: one copy.
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) {
+        out.resize(0);
+        out.append(text.data(), text.size());
+        return true;
+    }
+    out.resize(text.size() * 3);
+    char* write = out.data();
     const Utf8Table& table = utf8Table();
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80) {
-            out.append(c);
+            *write++ = c;
         } else {
             const Utf8Table::Entry& e = table.entries[byte - 0x80];
-            out.append(e.bytes.data(), e.length);
+            for (int i = 0; i < e.length; ++i)
+                *write++ = e.bytes[size_t(i)];
         }
     }
+    out.resize(write - out.constData());
     return true;
 }
 

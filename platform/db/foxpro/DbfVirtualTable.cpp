@@ -57,8 +57,9 @@ struct Table : sqlite3_vtab {
 
     QString path;
     DbfTable dbf;
-    DbfError error;     // when the file cannot be read as a table
-    QList<int> columns; // SQL column -> table column
+    DbfError error;                 // when the file cannot be read as a table
+    QList<int> columns;             // SQL column -> table column
+    QList<DbfColumn> columnDetails; // the table column of each SQL column
     bool substringScan = true;
 
     void setError(const DbfError& e)
@@ -108,6 +109,7 @@ int xConnect(sqlite3* db, void* aux, int argc, const char* const* argv, sqlite3_
                 continue;
             declarations.append(JetSql::quoteName(column.name) + u' ' + declaredSqlType(column));
             table->columns.append(i);
+            table->columnDetails.append(column);
         }
         const QByteArray sql =
             QStringLiteral("CREATE TABLE x(%1)").arg(declarations.join(u", ")).toUtf8();
@@ -122,6 +124,7 @@ int xConnect(sqlite3* db, void* aux, int argc, const char* const* argv, sqlite3_
         // The table keeps its name; every statement that uses it reports why
         // it cannot be read.
         table->columns.clear();
+        table->columnDetails.clear();
         if (sqlite3_declare_vtab(db, "CREATE TABLE x(\"_\" VARCHAR(1))") != SQLITE_OK) {
             *errorMessage = sqlite3_mprintf("%s", sqlite3_errmsg(db));
             return SQLITE_ERROR;
@@ -141,8 +144,8 @@ int xDisconnect(sqlite3_vtab* vtab)
 
 bool isTextColumn(const Table* table, int sqlColumn)
 {
-    return sqlColumn >= 0 && sqlColumn < table->columns.size() &&
-           table->dbf.column(table->columns[sqlColumn]).kind == DbfValueKind::Character;
+    return sqlColumn >= 0 && sqlColumn < table->columnDetails.size() &&
+           table->columnDetails[sqlColumn].kind == DbfValueKind::Character;
 }
 
 int xBestIndex(sqlite3_vtab* vtab, sqlite3_index_info* info)
@@ -284,8 +287,10 @@ int xColumn(sqlite3_vtab_cursor* cursor, sqlite3_context* context, int sqlColumn
         sqlite3_result_null(context);
         return SQLITE_OK;
     }
-    const int column = table->columns[sqlColumn];
-    resultDbfField(context, table->dbf.column(column), c->current->raw(column), c->text);
+    const DbfColumn& column = table->columnDetails[sqlColumn];
+    // The reader checked at open that every field lies inside the record.
+    const QByteArrayView record = c->current->record();
+    resultDbfField(context, column, record.sliced(column.offset, column.length), c->text);
     return SQLITE_OK;
 }
 
