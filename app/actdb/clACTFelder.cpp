@@ -180,7 +180,7 @@ QStringList clACTFelder::columnsOf(const platform::db::Recordset* table) const
     return names;
 }
 
-void clACTFelder::Felder_einlesen(const StatusPanel& panel)
+void clACTFelder::Felder_einlesen(const StatusText& panel)
 {
     if (ConnectWithDBF()) {
         try {
@@ -285,7 +285,7 @@ void clACTFelder::DescribeField(clACTFeld& field, qint64 start, qint64 limit) co
 // slot is written only while it exists.
 void clACTFelder::readFields(std::vector<clACTFeld>& fields, const QStringList& columns,
                              qint64 start, qint64 limit, const QString& progressText,
-                             const StatusPanel& panel)
+                             const StatusText& panel)
 {
     const qsizetype c = columns.size();
     fields.assign(size_t(c + 1), clACTFeld{});
@@ -303,7 +303,7 @@ void clACTFelder::readFields(std::vector<clACTFeld>& fields, const QStringList& 
     }
 }
 
-void clACTFelder::ReadContactFields(const StatusPanel& panel)
+void clACTFelder::ReadContactFields(const StatusText& panel)
 {
     if (!m_contactTable)
         return;
@@ -311,7 +311,7 @@ void clACTFelder::ReadContactFields(const StatusPanel& panel)
                QStringLiteral("scanning ACT! contactfields ... "), panel);
 }
 
-void clACTFelder::ReadGroupFields(const StatusPanel& panel)
+void clACTFelder::ReadGroupFields(const StatusText& panel)
 {
     if (!m_contactTable)
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DdfBuffer.h"
-#include "StatusPanel.h"
+#include "StatusText.h"
 #include "clACTFeld.h"
 
 #include <QString>
@@ -64,7 +64,7 @@ public:
     // Reads the columns of both tables and describes them from the
     // field-definition file, with progress texts in the panel when one is
     // given. Throws ActDbError when the file is missing or cannot be scanned.
-    void Felder_einlesen(const StatusPanel& panel = {});
+    void Felder_einlesen(const StatusText& panel = {});
 
     // Where the scan of the file found its sections (kept between reads).
     qint64 contactLimit() const { return m_contactLimit; }
@@ -75,10 +75,10 @@ private:
     bool ConnectWithDBF();
     void ReadFieldDefinitionFile();
     void FindSchemaMarkers();
-    void ReadContactFields(const StatusPanel& panel);
-    void ReadGroupFields(const StatusPanel& panel);
+    void ReadContactFields(const StatusText& panel);
+    void ReadGroupFields(const StatusText& panel);
     void readFields(std::vector<clACTFeld>& fields, const QStringList& columns, qint64 start,
-                    qint64 limit, const QString& progressText, const StatusPanel& panel);
+                    qint64 limit, const QString& progressText, const StatusText& panel);
     void DescribeField(clACTFeld& field, qint64 start, qint64 limit) const;
     void CloseTables();
     QString fieldDefinitionPath() const;

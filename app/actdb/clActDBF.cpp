@@ -9,12 +9,10 @@
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Recordset.h"
-#include "platform/settings/SettingsStore.h"
 #include "platform/ui/UserInterface.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -46,20 +44,11 @@ QString quoted(const QString& text)
     return escaped;
 }
 
-// The leading number of an option's text, 0 when it does not begin with one.
-double leadingNumber(const QString& text)
-{
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*([+-]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][+-]?\\d+)?)"));
-    const QRegularExpressionMatch m = number.match(text);
-    return m.hasMatch() ? m.captured(1).toDouble() : 0.0;
-}
-
 } // namespace
 
 clActDBF::clActDBF(platform::db::DBEngine& engine, platform::ui::UserInterface& ui,
-                   const platform::settings::SettingsStore& options)
-    : m_engine(engine), m_ui(ui), m_options(options)
+                   OptionReader readOption)
+    : m_engine(engine), m_ui(ui), m_readOption(std::move(readOption))
 {
 }
 
@@ -126,8 +115,7 @@ void clActDBF::kill()
 
 bool clActDBF::debugOption() const
 {
-    return leadingNumber(m_options.value(QStringLiteral("Optionen"), QStringLiteral("Debug"),
-                                         QStringLiteral("0"))) == 1.0;
+    return m_readOption && m_readOption(QStringLiteral("Debug")).toDouble() == 1.0;
 }
 
 std::unique_ptr<platform::db::Recordset>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OptionReader.h"
+
 #include <QString>
 
 #include <memory>
@@ -9,9 +11,6 @@ class DBEngine;
 class Database;
 class Recordset;
 } // namespace platform::db
-namespace platform::settings {
-class SettingsStore;
-}
 namespace platform::ui {
 class UserInterface;
 }
@@ -25,12 +24,12 @@ class UserInterface;
 // or 0; getRecordcount leaves its errors (DbError) to the caller, and
 // SucheMaxWert throws ActDbError for a value it cannot read as a number.
 //
-// The option Debug (section "Optionen" of the settings store) set to 1 puts
-// every statement of Suche on the clipboard before it runs.
+// The option Debug (read through readOption) equal to 1 puts every statement
+// of Suche on the clipboard before it runs.
 class clActDBF {
 public:
     clActDBF(platform::db::DBEngine& engine, platform::ui::UserInterface& ui,
-             const platform::settings::SettingsStore& options);
+             OptionReader readOption);
     ~clActDBF();
     clActDBF(const clActDBF&) = delete;
     clActDBF& operator=(const clActDBF&) = delete;
@@ -76,7 +75,7 @@ private:
 
     platform::db::DBEngine& m_engine;
     platform::ui::UserInterface& m_ui;
-    const platform::settings::SettingsStore& m_options;
+    OptionReader m_readOption;
     QString m_directory;
     QString m_tableName;
     std::unique_ptr<platform::db::Database> m_database;

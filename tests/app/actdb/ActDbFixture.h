@@ -1,9 +1,11 @@
 #pragma once
 
 // What the ACT! database tests share: an engine with the "FoxPro 2.6;"
-// backend, the scripted UI, a real settings file, a temporary folder, and
+// backend, the scripted UI, a real settings file read through modOptionen,
+// a temporary folder, and
 // helpers that write small tables and field-definition files.
 
+#include "app/core/modOptionen.h"
 #include "platform/db/DBEngine.h"
 #include "platform/db/foxpro/FoxProBackend.h"
 #include "platform/settings/IniSettingsStore.h"
@@ -73,6 +75,7 @@ protected:
     platform::db::DBEngine engine;
     platform::ui::ScriptedUserInterface ui;
     platform::settings::IniSettingsStore options;
+    fonkel::modOptionen optionen{options};
 };
 
 // A field-definition file spelled out byte by byte: runs of bytes, each

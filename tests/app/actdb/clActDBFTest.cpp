@@ -62,7 +62,12 @@ protected:
         ASSERT_TRUE(act.init(path(u"T.dbf"_s)));
     }
 
-    clActDBF act{engine, ui, options};
+    clActDBF act{engine, ui, readOption()};
+
+    OptionReader readOption()
+    {
+        return [this](const QString& key) { return optionen.ReadOption(key); };
+    }
 };
 
 struct SucheCase {
@@ -260,7 +265,7 @@ TEST_F(clActDBFTest, WithoutDebugTheClipboardIsLeftAlone)
 
 TEST_F(clActDBFTest, InitFailures)
 {
-    clActDBF other(engine, ui, options);
+    clActDBF other(engine, ui, readOption());
     EXPECT_FALSE(other.init(QString()));
     EXPECT_FALSE(other.init(path(u"FEHLT.dbf"_s)));
     EXPECT_FALSE(other.init(path(u"nirgends/T.dbf"_s)));
