@@ -20,7 +20,7 @@
 // A condition SQLite can hand to xBestIndex (one GLOB, or several joined by
 // AND) may be answered by the table: GLOB '*piece*' on a text column, the
 // piece without wildcards, is a byte search in that column's stored text
-// (DbfSubstringScan), about four times faster than decoding every field.
+// (DbfSubstringScan), several times faster than decoding every field.
 //
 // Conditions joined by OR reach xBestIndex one at a time, and SQLite would
 // answer them by running one such scan per column and emitting the rows
