@@ -6,6 +6,7 @@
 #include "control/line/LintaroDevices.h"
 #include "platform/act/DBusAutomation.h"
 #include "platform/db/DBEngine.h"
+#include "platform/db/foxpro/FoxProBackend.h"
 #include "platform/desktop/AtspiDesktop.h"
 #include "platform/settings/IniSettingsStore.h"
 #include "platform/settings/LinuxRegistry.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
         platform::settings::IniSettingsStore::defaultPath(QStringLiteral("Fonkel")));
     const platform::settings::LinuxRegistry registry;
     platform::db::DBEngine engine;
+    engine.registerBackend(std::make_shared<platform::db::foxpro::FoxProBackend>());
 
     QString problem;
     const std::unique_ptr<LintaroDevices> devices = LintaroDevices::create(QString(), &problem);

@@ -3,6 +3,9 @@
 #include "NumberPreparation.h"
 #include "clStopuhr.h"
 
+#include "app/actapp/clACTApplication.h"
+#include "app/actdb/clActDBF.h"
+
 #include "app/core/ActSide.h"
 #include "app/core/CallerDate.h"
 #include "app/core/ContactTag.h"
@@ -134,6 +137,7 @@ private:
     void waitCursor();
     void searchContact(const QString& number);
     void searchNumberCache(const QString& number);
+    void searchActTable(const QString& number);
     void numberCacheFailed();
     void searchStopped();
     void takeOverFirstRow();
@@ -275,6 +279,8 @@ void CallerIdentification::Run::searchContact(const QString& number)
 {
     if (m_window.mnuNummernCache->isChecked())
         searchNumberCache(number);
+    else if (m_members.ACTMonitorReady && m_members.ACTApplication && m_members.ActDBF)
+        searchActTable(number);
 }
 
 void CallerIdentification::Run::searchNumberCache(const QString& number)
@@ -296,6 +302,23 @@ void CallerIdentification::Run::searchNumberCache(const QString& number)
     m_result =
         m_cache->Suche(QStringLiteral("ACTNR"), fields, QStringLiteral("UNIQUE_ID,NAME,CITY"),
                        number, QStringLiteral("OR"), false);
+    if (m_result)
+        searchStopped();
+}
+
+// The contact table of the database ACT! has open; a table that cannot be
+// opened has reported itself, and the caller counts as not found.
+void CallerIdentification::Run::searchActTable(const QString& number)
+{
+    clActDBF& table = *m_members.ActDBF;
+    if (!table.init(m_members.ACTApplication->ACTDatenbank()))
+        return;
+    progress(QStringLiteral("Suche Kontakt in ACT!-Datenbank..."));
+    waitCursor();
+    m_stopuhr.Starten();
+    const QString fields = m_act.SelectedPhoneFields();
+    m_result =
+        table.Suche(fields, QStringLiteral("NAME,CITY"), number, QStringLiteral("OR"), false);
     if (m_result)
         searchStopped();
 }
@@ -382,6 +405,8 @@ void CallerIdentification::Run::finish()
         m_result->close();
         m_result.reset();
     }
+    if (m_members.ActDBF)
+        m_members.ActDBF->kill();
     m_cache.reset();
     m_members.SearchBusy = false;
 }

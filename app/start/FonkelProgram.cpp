@@ -1,6 +1,8 @@
 #include "FonkelProgram.h"
 
 #include "app/actapp/clACTApplication.h"
+#include "app/actdb/clACTFelder.h"
+#include "app/actdb/clActDBF.h"
 #include "app/calls/CallerIdentification.h"
 #include "app/calls/Dialling.h"
 #include "app/calls/NumberPreparation.h"
@@ -36,7 +38,13 @@ void FonkelProgram::Start()
 {
     m_actApplication = std::make_unique<clACTApplication>(m_seams.desktop, m_seams.automation,
                                                           m_seams.ui, m_seams.endProgram);
+    m_actDBF = std::make_unique<clActDBF>(
+        m_seams.engine, m_seams.ui,
+        [options = m_options.get()](const QString& key) { return options->ReadOption(key); });
+    m_actFelder = std::make_unique<clACTFelder>(m_seams.engine, m_seams.ui);
     m_members.ACTApplication = m_actApplication.get();
+    m_members.ActDBF = m_actDBF.get();
+    m_members.ACTFelder = m_actFelder.get();
     m_members.Reset();
 
     createMainWindow();

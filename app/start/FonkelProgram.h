@@ -10,6 +10,8 @@
 
 class Lintaro;
 class clACTApplication;
+class clACTFelder;
+class clActDBF;
 
 namespace platform::act {
 class AutomationConnector;
@@ -50,6 +52,7 @@ struct ProgramSeams {
     platform::ui::UserInterface& ui;
     platform::settings::SettingsStore& settings;
     const platform::settings::Registry& registry;
+    // With the "FoxPro 2.6;" backend registered (the ACT! tables).
     platform::db::DBEngine& engine;
     platform::tapi::TelephonyService& telephony;
     platform::wave::WaveDevices& wave;
@@ -110,6 +113,8 @@ private:
     modHaupt m_members;
     std::unique_ptr<modOptionen> m_options;
     std::unique_ptr<clACTApplication> m_actApplication;
+    std::unique_ptr<clActDBF> m_actDBF;
+    std::unique_ptr<clACTFelder> m_actFelder;
 
     std::unique_ptr<frmHaupt> m_window;
     Lintaro* m_control = nullptr; // owned by the window

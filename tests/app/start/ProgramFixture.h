@@ -7,6 +7,7 @@
 #include "control/line/LintaroDevices.h"
 #include "platform/act/InProcessActServer.h"
 #include "platform/db/DBEngine.h"
+#include "platform/db/foxpro/FoxProBackend.h"
 #include "platform/desktop/InMemoryDesktop.h"
 #include "platform/settings/IniSettingsStore.h"
 #include "platform/settings/LinuxRegistry.h"
@@ -33,6 +34,7 @@ protected:
             testsupport::binaryDir() + QStringLiteral("/share/fonkel/Nummern.mdb");
         ASSERT_TRUE(QFile::copy(shipped, nummernMdb())) << shipped.toStdString();
         QFile::setPermissions(nummernMdb(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        engine.registerBackend(std::make_shared<platform::db::foxpro::FoxProBackend>());
         QString error;
         devices = LintaroDevices::create(telephonyIni(), &error, &dialogs);
         ASSERT_TRUE(devices->hasProvider()) << error.toStdString();
