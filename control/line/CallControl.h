@@ -1,6 +1,11 @@
 #pragma once
 
+#include "platform/tapi/TapiTypes.h"
+
+#include <QByteArray>
 #include <QString>
+
+#include <functional>
 
 class LintaroPrivate;
 
@@ -34,6 +39,23 @@ public:
     QString TapiLineTranslateAddress(const QString& INumber, int deviceId);
     void TapiLineTranslateDialog(int deviceId);
 
+    // The driver-specific dial block of a Siemens Hicom driver: command code 1
+    // (32-bit, little-endian) and the number in the 8-bit code page, cut to
+    // 101 characters and padded with blanks; 105 bytes.
+    static QByteArray hicomDialBlock(const QString& Number);
+
 private:
+    using Request = std::function<platform::tapi::LONG(platform::tapi::HCALL)>;
+    // The common pattern of the call operations: names an asynchronous
+    // request, takes the owner privilege on the call, makes the request and
+    // reports an immediate failure (a synchronous success as SUCCESS).
+    void callRequest(const QString& origin, bool asynchronous, platform::tapi::HCALL call,
+                     const Request& request);
+    void reportOutcome(platform::tapi::LONG result, const QString& origin, bool asynchronous);
+    void takeOwnership(platform::tapi::HCALL call);
+
     LintaroPrivate& d;
+    // The conference call lineCompleteTransfer may return; nothing uses it,
+    // but it must outlive the request.
+    platform::tapi::HCALL m_conferenceCall = 0;
 };
