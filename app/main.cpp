@@ -77,6 +77,9 @@ int main(int argc, char** argv)
         },
     };
     fonkel::FonkelProgram program(seams);
+    // The program ends with its main window, whatever other window is open.
+    QObject::connect(&program, &fonkel::FonkelProgram::unloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     program.Start();
     ui.setParentWidget(program.window());
     return app.exec();

@@ -97,6 +97,8 @@ public:
 signals:
     // The load handler shows a step (the popup's step line); for observers.
     void loadStep(const QString& text);
+    // The close handler has run: the program is done.
+    void unloaded();
 
 private:
     void createMainWindow();

@@ -75,6 +75,7 @@ void FonkelProgram::Form_Unload()
     if (!m_members.CachePath.isEmpty() && QFile::exists(m_members.CachePath))
         QFile::remove(m_members.CachePath); // a failure is of no consequence
     m_seams.settings.sync();
+    emit unloaded();
 }
 
 void FonkelProgram::writeOptions()
