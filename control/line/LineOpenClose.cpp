@@ -176,6 +176,7 @@ void Lintaro::shutdownControl()
     st.lineOpen = false;
     d->relays.unbindAll();
     d->playback.releaseTimer();
+    d->recording.controlShuttingDown();
 }
 
 void LintaroPrivate::closePhone()
@@ -206,4 +207,5 @@ void LintaroPrivate::destroy()
     st.lineOpen = false;
     relays.unbindAll();
     playback.releaseTimer();
+    recording.controlShuttingDown();
 }

@@ -32,3 +32,5 @@ bool WaveRecording::deviceOpen() const
 }
 
 void WaveRecording::StopWaveIn() {}
+
+void WaveRecording::controlShuttingDown() {}

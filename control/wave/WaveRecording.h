@@ -21,6 +21,10 @@ public:
     bool deviceOpen() const;
     // Stops the input device and finishes the file (used by TapiLineDrop).
     void StopWaveIn();
+    // The control shuts down (shutdownControl, destruction) while a recording
+    // may still run: the place to finish its file so that it is not left
+    // without its chunk sizes.
+    void controlShuttingDown();
 
 private:
     LintaroPrivate& d;
