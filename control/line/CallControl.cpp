@@ -34,6 +34,18 @@ void letWaveDeviceSettle()
     QThread::msleep(100);
 }
 
+// The driver-specific dial request of a Siemens Hicom driver: command code 1
+// (32-bit, little-endian) and the number in the 8-bit code page, cut to 101
+// characters and padded with blanks; 105 bytes.
+QByteArray hicomDialBlock(const QString& Number)
+{
+    QByteArray block(sizeof(quint32), '\0');
+    qToLittleEndian(kHicomDialCommand, block.data());
+    block.append(
+        toCodepage1252(Number).left(kHicomNumberLength).leftJustified(kHicomNumberLength, ' '));
+    return block;
+}
+
 HCALL hostCallOr(int CCallHandle, HCALL defaultCall)
 {
     return CCallHandle != 0 ? HCALL(CCallHandle) : defaultCall;
@@ -218,15 +230,6 @@ void CallControl::Hicomdial(const QString& Number)
     const LONG result = d.tapi.lineDevSpecific(d.st.hLine, 0, 0, block.data(), DWORD(block.size()));
     // A request that never started sends no reply: the host learns of it now.
     reportOutcome(result, origin, true);
-}
-
-QByteArray CallControl::hicomDialBlock(const QString& Number)
-{
-    QByteArray block(sizeof(quint32), '\0');
-    qToLittleEndian(kHicomDialCommand, block.data());
-    block.append(
-        toCodepage1252(Number).left(kHicomNumberLength).leftJustified(kHicomNumberLength, ' '));
-    return block;
 }
 
 // --- Dropping, answering, holding ---------------------------------------------------------

@@ -2,7 +2,6 @@
 
 #include "platform/tapi/TapiTypes.h"
 
-#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -38,11 +37,6 @@ public:
     void Hicomdial(const QString& Number);
     QString TapiLineTranslateAddress(const QString& INumber, int deviceId);
     void TapiLineTranslateDialog(int deviceId);
-
-    // The driver-specific dial block of a Siemens Hicom driver: command code 1
-    // (32-bit, little-endian) and the number in the 8-bit code page, cut to
-    // 101 characters and padded with blanks; 105 bytes.
-    static QByteArray hicomDialBlock(const QString& Number);
 
 private:
     using Request = std::function<platform::tapi::LONG(platform::tapi::HCALL)>;
