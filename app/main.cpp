@@ -1,36 +1,22 @@
-// For now a small window on the simulated line: it opens line 0 as monitor and
-// owner and lists the line's messages as they arrive. `phonesim ring
-// 0301234567` in another terminal makes a call arrive.
-#include "platform/tapi/Codepage1252.h"
-#include "platform/tapi/TapiNames.h"
-#include "platform/tapi/TelephonySystem.h"
+// For now a small window on the simulated line that hosts the Lintaro control:
+// it initialises the control, opens line 0 and lists the control's events as
+// they arrive. `phonesim ring 0301234567` in another terminal makes a call
+// arrive.
+#include "control/line/Lintaro.h"
+#include "control/line/LintaroDevices.h"
+#include "control/line/LintaroEventMonitor.h"
 #include "platform/tapi/sim/PhonesimServer.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QTime>
 
-#include <vector>
+#include <memory>
 
 using namespace Qt::StringLiterals;
-using namespace platform::tapi;
-
-namespace {
-
-QString callerOf(TelephonyService& service, HCALL call)
-{
-    std::vector<char> buffer(4096);
-    auto* info = reinterpret_cast<LINECALLINFO*>(buffer.data());
-    info->dwTotalSize = static_cast<DWORD>(buffer.size());
-    if (service.lineGetCallInfo(call, info) != 0 || info->dwCallerIDSize == 0)
-        return QString();
-    return fromTapiText(buffer.data() + info->dwCallerIDOffset);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -38,12 +24,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(u"Fonkel"_s);
 
     QString error;
-    const auto telephony = TelephonySystem::create(TelephonyConfig::defaultPath(), &error);
-    if (!telephony) {
+    const auto devices = LintaroDevices::create(QString(), &error);
+    if (!devices->hasProvider()) {
         QMessageBox::critical(nullptr, u"Fonkel"_s, error);
         return 1;
     }
-    TelephonyService& service = telephony->service();
 
     QMainWindow window;
     window.setWindowTitle(u"Fonkel - Leitung 0"_s);
@@ -55,55 +40,36 @@ int main(int argc, char** argv)
         list->scrollToBottom();
     };
 
-    sim::PhonesimServer phonesim(*telephony->simExchange());
-    if (phonesim.listen(&error))
-        log(u"phonesim: "_s + phonesim.socketPath());
-    else
-        log(u"phonesim nicht verfügbar: "_s + error);
+    std::unique_ptr<platform::tapi::sim::PhonesimServer> phonesim;
+    if (platform::tapi::sim::SimExchange* exchange = devices->simExchange()) {
+        phonesim = std::make_unique<platform::tapi::sim::PhonesimServer>(*exchange);
+        if (phonesim->listen(&error))
+            log(u"phonesim: "_s + phonesim->socketPath());
+        else
+            log(u"phonesim nicht verfügbar: "_s + error);
+    }
 
-    HLINEAPP lineApp = 0;
-    HLINE line = 0;
-    DWORD devices = 0;
-    DWORD version = TAPI_CURRENT_VERSION;
-    LINEINITIALIZEEXPARAMS params{
-        sizeof params, 0, 0, LINEINITIALIZEEXOPTION_USEHIDDENWINDOW, 0, 0};
-    const auto callback = [&](DWORD device, DWORD message, DWORD_PTR, DWORD_PTR p1, DWORD_PTR p2,
-                              DWORD_PTR p3) {
-        QString text = u"%1  device %2  %3 %4 %5"_s.arg(messageName(message))
-                           .arg(device)
-                           .arg(p1)
-                           .arg(p2)
-                           .arg(p3);
-        if (message == LINE_CALLSTATE) {
-            text = u"LINE_CALLSTATE  call %1  %2"_s.arg(device).arg(callStateName(DWORD(p1)));
-            const QString caller = callerOf(service, device);
-            if (!caller.isEmpty())
-                text += u"  "_s + caller;
-            if (p1 == LINECALLSTATE_IDLE)
-                service.lineDeallocateCall(device);
-        } else if (message == LINE_REPLY && LONG(p2) < 0) {
-            text += u"  "_s + errorName(LONG(p2));
-        }
-        log(text);
-    };
-    LONG result =
-        service.lineInitializeEx(&lineApp, 0, callback, "Fonkel", &devices, &version, &params);
-    LINEEXTENSIONID extension{};
-    if (result == 0 && devices > 0)
-        result = service.lineNegotiateAPIVersion(lineApp, 0, TAPI_VERSION1_0, TAPI_CURRENT_VERSION,
-                                                 &version, &extension);
-    if (result == 0 && devices > 0)
-        result = service.lineOpen(lineApp, 0, &line, version, 0, 0,
-                                  LINECALLPRIVILEGE_MONITOR | LINECALLPRIVILEGE_OWNER,
-                                  LINEMEDIAMODE_INTERACTIVEVOICE, nullptr);
-    if (result == 0 && line)
-        service.lineSetStatusMessages(line, LINEDEVSTATE_RINGING, 0);
-    window.statusBar()->showMessage(result == 0 && line
-                                        ? u"Leitung 0 offen (%1 Leitungen)"_s.arg(devices)
-                                        : u"Leitung nicht offen: "_s + errorName(result));
+    auto* control = new Lintaro(devices->telephony(), devices->wave(), {}, &window);
+    window.statusBar()->addPermanentWidget(control);
+    LintaroEventMonitor monitor(control);
+    QObject::connect(&monitor, &LintaroEventMonitor::eventRaised, list,
+                     [log](const QString& event, const QVariantList& arguments) {
+                         log(LintaroEventMonitor::describe(event, arguments));
+                     });
+    QObject::connect(control, &Lintaro::OnTapiMessage, &window,
+                     [&window](const QString& message, const QString& origin, int code) {
+                         window.statusBar()->showMessage(message + u" from "_s + origin + u" #"_s +
+                                                         (code >= 0 ? u" "_s : QString()) +
+                                                         QString::number(code));
+                     });
+
+    control->TapiLineInit();
+    control->setDeviceId(0);
+    control->TapiLineOpen();
     window.show();
     const int code = app.exec();
-    if (lineApp)
-        service.lineShutdown(lineApp);
+    control->TapiLineClose();
+    control->TapiLineShutdown();
+    control->shutdownControl();
     return code;
 }

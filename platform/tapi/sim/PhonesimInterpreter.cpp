@@ -367,14 +367,16 @@ bool PhonesimInterpreter::execute(const QStringList& words, QString* output)
             return failWith(error);
         return report(id);
     }
-    if (command == u"connected-id" || command == u"redirecting-id" ||
+    if (command == u"caller-id" || command == u"connected-id" || command == u"redirecting-id" ||
         command == u"redirection-id" || command == u"charge") {
         CallKey id = 0;
-        const int max = command == u"connected-id" ? 2 : 1;
+        const int max = command == u"connected-id" || command == u"caller-id" ? 2 : 1;
         if (!needValues(1, max) || !pickCall(anyCall, u"call"_s, &id))
             return failWith(error);
         bool done = false;
-        if (command == u"connected-id")
+        if (command == u"caller-id")
+            done = m_exchange.setCallerParty(id, args.values[0], args.values.value(1), &error);
+        else if (command == u"connected-id")
             done = m_exchange.setConnectedParty(id, args.values[0], args.values.value(1), &error);
         else if (command == u"redirecting-id")
             done = m_exchange.setRedirectingNumber(id, args.values[0], &error);

@@ -33,6 +33,8 @@ const QVector<PhonesimCommandInfo>& phonesimCommands()
          "--keep leaves the call disconnected instead of idle)"_s},
         {u"digits"_s, u"DIGITS [--call ID]"_s,
          u"the other party sends tone digits (0-9 * # A-D)"_s},
+        {u"caller-id"_s, u"NUMBER [NAME] [--call ID]"_s,
+         u"reports the caller's number and name (again)"_s},
         {u"connected-id"_s, u"NUMBER [NAME] [--call ID]"_s, u"reports the connected number"_s},
         {u"redirecting-id"_s, u"NUMBER [--call ID]"_s,
          u"reports the number the call was redirected from"_s},

@@ -122,6 +122,10 @@ public:
     bool farEndHangsUp(CallKey call, DWORD disconnectMode, bool thenIdle = true,
                        QString* error = nullptr);
     bool farEndSendsDigits(CallKey call, const QString& digits, QString* error = nullptr);
+    // The caller's number and name as the exchange learns them (a name that
+    // arrives after the number, or the same caller ID announced again).
+    bool setCallerParty(CallKey call, const QString& number, const QString& name,
+                        QString* error = nullptr);
     bool setConnectedParty(CallKey call, const QString& number, const QString& name,
                            QString* error = nullptr);
     bool setRedirectingNumber(CallKey call, const QString& number, QString* error = nullptr);

@@ -165,6 +165,18 @@ bool SimExchange::farEndSendsDigits(CallKey id, const QString& digits, QString* 
     return true;
 }
 
+bool SimExchange::setCallerParty(CallKey id, const QString& number, const QString& name,
+                                 QString* error)
+{
+    Lock lock(m_mutex);
+    Call* call = callForDriving(id, error);
+    if (!call)
+        return false;
+    call->caller = {number, name, partyFlags(number, name)};
+    callInfoChanged(*call, LINECALLINFOSTATE_CALLERID);
+    return true;
+}
+
 bool SimExchange::setConnectedParty(CallKey id, const QString& number, const QString& name,
                                     QString* error)
 {

@@ -171,11 +171,16 @@ TEST_F(Incoming, CallInformationChangesDuringTheCall)
     ASSERT_TRUE(
         m_exchange->setConnectedParty(id, QStringLiteral("0307777"), QStringLiteral("Zentrale")));
     ASSERT_TRUE(m_exchange->setChargingInfo(id, QStringLiteral("3 Einheiten")));
-    ASSERT_TRUE(m_log.waitFor(LINE_CALLINFO, 2));
+    ASSERT_TRUE(
+        m_exchange->setCallerParty(id, QStringLiteral("0301234567"), QStringLiteral("Max")));
+    ASSERT_TRUE(m_log.waitFor(LINE_CALLINFO, 3));
     const auto infos = m_log.of(LINE_CALLINFO);
     EXPECT_EQ(infos[0].param1, DWORD_PTR(LINECALLINFOSTATE_CONNECTEDID));
     EXPECT_EQ(infos[1].param1, DWORD_PTR(LINECALLINFOSTATE_CHARGINGINFO));
+    EXPECT_EQ(infos[2].param1, DWORD_PTR(LINECALLINFOSTATE_CALLERID));
     const CallInfo info = callInfo(call);
+    EXPECT_EQ(info.callerNumber, QStringLiteral("0301234567"));
+    EXPECT_EQ(info.callerName, QStringLiteral("Max"));
     EXPECT_EQ(info.connectedNumber, QStringLiteral("0307777"));
     EXPECT_EQ(info.connectedName, QStringLiteral("Zentrale"));
     EXPECT_EQ(info.chargingInfo, QStringLiteral("3 Einheiten"));
