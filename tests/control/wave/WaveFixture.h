@@ -12,9 +12,16 @@
 #include <QVariantList>
 
 #include <memory>
+#include <ostream>
 #include <vector>
 
 class LintaroEventMonitor;
+
+// Readable texts in test failures.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // Reaches the control's implementation (the class names this as a friend).
 class LintaroTestAccess {
