@@ -213,14 +213,10 @@ void WavePlayback::WaveOutNotify(quint32 message, quint32 device, WAVEHDR* heade
     }
     if (message != MM_WOM_DONE || (header != &ws.headers[0] && header != &ws.headers[1]))
         return;
-    if (ws.playing) {
+    if (ws.playing)
         writeNextBlock(header);
-    } else if (!deviceHoldsBlocks()) {
-        // The last block has been played.
-        closeOutput();
-        detachSink();
-        ws.loaded = false;
-    }
+    else
+        releaseOutputWhenPlayed();
 }
 
 void WavePlayback::writeNextBlock(WAVEHDR* header)
@@ -239,11 +235,7 @@ void WavePlayback::writeNextBlock(WAVEHDR* header)
         // Nothing more to play (an empty "data" chunk, or the file can no
         // longer be read): the blocks in the device finish the playback.
         ws.playing = false;
-        if (!deviceHoldsBlocks()) {
-            closeOutput();
-            detachSink();
-            ws.loaded = false;
-        }
+        releaseOutputWhenPlayed();
         return;
     }
     if (read < count)
@@ -252,11 +244,7 @@ void WavePlayback::writeNextBlock(WAVEHDR* header)
     if (const MMRESULT r = d.wave.waveOutWrite(ws.device, header); r != MMSYSERR_NOERROR) {
         ws.playing = false;
         d.RaiseTapiMessage(LONG(r), u"waveOutWrite"_s);
-        if (!deviceHoldsBlocks()) {
-            closeOutput();
-            detachSink();
-            ws.loaded = false;
-        }
+        releaseOutputWhenPlayed();
         return;
     }
     QCoreApplication::processEvents();
@@ -291,6 +279,15 @@ void WavePlayback::StopWaveOut()
     ws.busy = false;
     // tmrWavePlay stays on: its next tick raises OnWavePlayDone, unless a new
     // playback has started by then.
+}
+
+void WavePlayback::releaseOutputWhenPlayed()
+{
+    if (ws.playing || deviceHoldsBlocks())
+        return;
+    closeOutput();
+    detachSink();
+    ws.loaded = false;
 }
 
 bool WavePlayback::deviceHoldsBlocks() const

@@ -76,6 +76,9 @@ private:
     void writeNextBlock(platform::wave::WAVEHDR* header);
     void tmrWavePlayTimer();
 
+    // Once nothing more is to be written and the device has played what it
+    // held, the device is let go of; the timer's next tick ends the playback.
+    void releaseOutputWhenPlayed();
     // True while the device still holds one of the blocks.
     bool deviceHoldsBlocks() const;
     // Takes every block back from the device and closes it.
