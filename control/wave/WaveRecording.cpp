@@ -51,6 +51,13 @@ WaveRecording::WaveRecording(LintaroPrivate& d)
 
 WaveRecording::~WaveRecording()
 {
+    controlShuttingDown();
+}
+
+void WaveRecording::controlShuttingDown()
+{
+    // Nothing could end a recording that still runs: its file is finished and
+    // the device let go of, without an event.
     detachSink();
     StopWaveIn();
     ws.active = false;

@@ -55,8 +55,7 @@ private:
 class LINTARO_TESTS_EXPORT WaveRecording {
 public:
     explicit WaveRecording(LintaroPrivate& d);
-    // The control is going away: a recording still running is finished (the
-    // file gets its sizes and is closed), quietly.
+    // As controlShuttingDown().
     ~WaveRecording();
     WaveRecording(const WaveRecording&) = delete;
     WaveRecording& operator=(const WaveRecording&) = delete;
@@ -70,6 +69,11 @@ public:
     // Stops the input device and finishes the file (used by TapiLineDrop);
     // the recording stays active until WaveRecStop.
     void StopWaveIn();
+    // The control is going away (its destruction) while a recording may still
+    // run: the file is finished, so that it is not left without its chunk
+    // sizes, and the device let go of; nothing is raised. shutdownControl
+    // does not stop a recording: the host may still end it with WaveRecStop.
+    void controlShuttingDown();
 
     // The format every recording has, as it is written into the file.
     static platform::wave::WAVEFORMATEX recordingFormat();

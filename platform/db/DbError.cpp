@@ -46,9 +46,16 @@ DbError fromConstraint(int extended, const QString& message)
     return DbError(errc::EngineError, message);
 }
 
+const QLatin1StringView kBackendPrefix("backend error ");
+
 DbError fromErrorMessage(const QString& message, const QString& context)
 {
-    static const QRegularExpression noTable(QStringLiteral("^no such table: (?:\\w+\\.)?(.*)$"));
+    static const QRegularExpression backend(QStringLiteral("^backend error (\\d+): (.*)$"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    if (const auto m = backend.match(message); m.hasMatch())
+        return DbError(m.captured(1).toInt(), m.captured(2));
+    static const QRegularExpression noTable(
+        QStringLiteral("^no such table: (?:main\\.|temp\\.)?(.*)$"));
     static const QRegularExpression noColumn(QStringLiteral("^no such column: (.*)$"));
     static const QRegularExpression tableExists(QStringLiteral("^table (.*) already exists$"));
     if (const auto m = noTable.match(message); m.hasMatch())
@@ -116,6 +123,11 @@ DbError DbError::fromSqlite(sqlite3* db, int rc, const QString& context)
     default:
         return DbError(errc::EngineError, QStringLiteral("Datenbankfehler: %1").arg(message));
     }
+}
+
+QString DbError::backendMessage(int number, const QString& description)
+{
+    return kBackendPrefix + QString::number(number) + QStringLiteral(": ") + description;
 }
 
 DbError DbError::tableNotFound(const QString& name)

@@ -57,6 +57,11 @@ public:
     // context names the object involved (a file, a statement) where useful.
     static DbError fromSqlite(sqlite3* db, int rc, const QString& context = QString());
 
+    // The error message a connect backend's SQLite callbacks (a virtual
+    // table's xBestIndex, xFilter ...) set, so that the statement fails with
+    // the backend's own number and description: fromSqlite reads it back.
+    static QString backendMessage(int number, const QString& description);
+
     // Builders for the errors raised by the engine itself.
     static DbError tableNotFound(const QString& name);
     static DbError itemNotFound(const QString& name);

@@ -116,3 +116,26 @@ TEST_F(Reentrancy, NestedMessagesKeepTheirLogEntries)
                                     QStringLiteral("TAPIMESSAGE;-33333;1001"),
                                     QStringLiteral("TAPIMESSAGE;TapiLineInit;")}));
 }
+
+TEST_F(Reentrancy, TheHostHearsOfACloseWithTheStateAlreadyChanged)
+{
+    initAndOpen(0);
+    QObject::connect(m_control.get(), &Lintaro::OnTapiMessage, m_control.get(),
+                     [&](const QString& message, const QString& origin) {
+                         if (message != u"SUCCESS")
+                             return;
+                         // A host that moves to another line, or registers again,
+                         // as soon as it hears of the close.
+                         if (origin == u"TapiLineClose")
+                             m_control->setDeviceId(1);
+                         else if (origin == u"TapiLineShutdown")
+                             m_control->TapiLineInit();
+                     });
+    m_control->TapiLineClose();
+    m_control->TapiLineShutdown();
+    EXPECT_EQ(m_control->deviceId(), 1);
+    EXPECT_EQ(m_events->messages(), (QStringList{QStringLiteral("SUCCESS|TapiLineClose|1001"),
+                                                 QStringLiteral("SUCCESS|TapiLineShutdown|1001"),
+                                                 QStringLiteral("SUCCESS|TapiLineInit|1001")}));
+    EXPECT_NE(state().hLineApp, 0u);
+}

@@ -144,8 +144,20 @@ QVariant dateTimeValue(QByteArrayView field)
 
 QByteArrayView trimmedDbfText(QByteArrayView field)
 {
+    // The text ends at its first NUL, as it does for every reader that takes
+    // the field as a C string (and for SQLite, which compares such strings).
+    // A search calls this for every field of every record: memchr, then the
+    // blanks before the end.
     qsizetype end = field.size();
-    while (end > 0 && isBlank(field[end - 1]))
+    if (end == 0)
+        return field;
+    if (const void* nul = std::memchr(field.data(), '\0', size_t(end)))
+        end = static_cast<const char*>(nul) - field.data();
+    // Empty fields are common and all blanks: eight at a time first.
+    const char* data = field.data();
+    while (end >= 8 && std::memcmp(data + end - 8, "        ", 8) == 0)
+        end -= 8;
+    while (end > 0 && data[end - 1] == ' ')
         --end;
     return field.first(end);
 }

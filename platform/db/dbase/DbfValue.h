@@ -24,7 +24,8 @@ namespace platform::db::dbase {
 //   0, unknown types: the raw bytes as QByteArray
 QVariant decodeDbfValue(const DbfColumn& column, QByteArrayView field);
 
-// The field's text without trailing blanks and NULs (the padding of C fields).
+// The field's text: the bytes before its first NUL, without trailing blanks
+// (the padding of C fields, which some writers fill with NULs).
 QByteArrayView trimmedDbfText(QByteArrayView field);
 
 } // namespace platform::db::dbase

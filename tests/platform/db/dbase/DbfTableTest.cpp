@@ -140,6 +140,10 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"textLeadingBlanks", 0x03, 'C', 6, 0, "  030 ", QStringLiteral("  030")},
         ValueCase{"textNulPadded", 0x03, 'C', 6, 0, QByteArray("Wien\0\0", 6),
                   QStringLiteral("Wien")},
+        // The text ends at its first NUL, as for C strings.
+        ValueCase{"textEndsAtNul", 0x03, 'C', 7, 0, QByteArray("12\0 34 ", 7),
+                  QStringLiteral("12")},
+        ValueCase{"textNulFirst", 0x03, 'C', 4, 0, QByteArray("\0 34", 4), kNull},
         ValueCase{"textBlank", 0x03, 'C', 8, 0, "        ", kNull},
         ValueCase{"textUmlauts", 0x03, 'C', 10, 0, "M\xFCller \xDF\x80 ",
                   QStringLiteral("Müller ß€")},

@@ -1,0 +1,6 @@
+#include "KurznameVon.h"
+
+QString KurznameVon(const QString& path)
+{
+    return path;
+}
