@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/tapi/TapiTypes.h"
+
 #include <QString>
+
+#include <functional>
 
 class LintaroPrivate;
 
@@ -35,5 +39,17 @@ public:
     void TapiLineTranslateDialog(int deviceId);
 
 private:
+    using Request = std::function<platform::tapi::LONG(platform::tapi::HCALL)>;
+    // The common pattern of the call operations: names an asynchronous
+    // request, takes the owner privilege on the call, makes the request and
+    // reports an immediate failure (a synchronous success as SUCCESS).
+    void callRequest(const QString& origin, bool asynchronous, platform::tapi::HCALL call,
+                     const Request& request);
+    void reportOutcome(platform::tapi::LONG result, const QString& origin, bool asynchronous);
+    void takeOwnership(platform::tapi::HCALL call);
+
     LintaroPrivate& d;
+    // The conference call lineCompleteTransfer may return; nothing uses it,
+    // but it must outlive the request.
+    platform::tapi::HCALL m_conferenceCall = 0;
 };

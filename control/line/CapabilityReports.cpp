@@ -1,9 +1,15 @@
-// Capability reports. Not built yet: until they are, each report queries
-// nothing, reports nothing and returns "".
+// Capability reports: the device's, an address's and a call's capabilities
+// as texts of tokens, read afresh from the telephony service on every call.
 #include "control/line/CapabilityReports.h"
 
+#include "control/line/CapabilityTokens.h"
 #include "control/line/Lintaro.h"
 #include "control/line/LintaroPrivate.h"
+#include "control/line/TapiSizes.h"
+#include "platform/tapi/TelephonyService.h"
+
+using namespace Qt::StringLiterals;
+using namespace platform::tapi;
 
 // --- The control's methods --------------------------------------------------------
 
@@ -77,74 +83,157 @@ QString Lintaro::getActiveCallFeatures(int CCallHandle)
     return d->reports.getActiveCallFeatures(CCallHandle);
 }
 
-// --- The reports (not built yet) ---------------------------------------------------
+// --- Device reports ------------------------------------------------------------------------
 
-QString CapabilityReports::getProviderInfo(int)
+namespace {
+
+// Provider and switch information: "n/a" when the device has none.
+QString infoText(const TapiBuffer& caps, DWORD offset, DWORD size)
 {
-    return QString();
+    return size != 0 ? ReadVarText(caps, offset, size) : u"n/a"_s;
 }
 
-QString CapabilityReports::getSwitchInfo(int)
+} // namespace
+
+TapiBuffer CapabilityReports::deviceCaps(int deviceId, const QString& origin)
 {
-    return QString();
+    // A failed query leaves the buffer zero-filled: the report is then made
+    // from nothing ("" or "n/a").
+    TapiBuffer caps(TapiSize::LINEDEVCAPS);
+    const LineDeviceEntry* device = d.lineDevice(deviceId, origin);
+    if (!device)
+        return caps;
+    const LONG result = d.getDevCaps(DWORD(deviceId), *device, caps);
+    if (result < 0) {
+        caps.clear();
+        d.RaiseTapiMessage(result, origin);
+    }
+    return caps;
 }
 
-QString CapabilityReports::getCallStates(int)
+TapiBuffer CapabilityReports::addressCaps(int deviceId, int addressId, const QString& origin)
 {
-    return QString();
+    TapiBuffer caps(TapiSize::LINEADDRESSCAPS);
+    const LineDeviceEntry* device = d.lineDevice(deviceId, origin);
+    if (!device)
+        return caps;
+    const LONG result = d.getAddressCaps(DWORD(deviceId), DWORD(addressId), *device, caps);
+    if (result < 0) {
+        caps.clear();
+        d.RaiseTapiMessage(result, origin);
+    }
+    return caps;
 }
 
-QString CapabilityReports::getCallinfoStates(int)
+QString CapabilityReports::getProviderInfo(int deviceId)
 {
-    return QString();
+    const TapiBuffer caps = deviceCaps(deviceId, u"getProviderInfo"_s);
+    const LINEDEVCAPS& fixed = *caps.as<LINEDEVCAPS>();
+    return infoText(caps, fixed.dwProviderInfoOffset, fixed.dwProviderInfoSize);
 }
 
-QString CapabilityReports::getParkModes(int)
+QString CapabilityReports::getSwitchInfo(int deviceId)
 {
-    return QString();
+    const TapiBuffer caps = deviceCaps(deviceId, u"getSwitchInfo"_s);
+    const LINEDEVCAPS& fixed = *caps.as<LINEDEVCAPS>();
+    return infoText(caps, fixed.dwSwitchInfoOffset, fixed.dwSwitchInfoSize);
 }
 
-QString CapabilityReports::getCallFeatures(int)
+QString CapabilityReports::getAddressModes(int deviceId)
 {
-    return QString();
+    const TapiBuffer caps = deviceCaps(deviceId, u"getAddressModes"_s);
+    return CapabilityTokens::addressModes(caps.as<LINEDEVCAPS>()->dwAddressModes);
 }
 
-QString CapabilityReports::getAddress(int, int)
+QString CapabilityReports::getBearerModes(int deviceId)
 {
-    return QString();
+    const TapiBuffer caps = deviceCaps(deviceId, u"getBearerModes"_s);
+    return CapabilityTokens::bearerModes(caps.as<LINEDEVCAPS>()->dwBearerModes);
 }
 
-QString CapabilityReports::getDialtoneModes(int)
+QString CapabilityReports::getMediaModes(int deviceId)
 {
-    return QString();
+    const TapiBuffer caps = deviceCaps(deviceId, u"getMediamodes"_s);
+    return CapabilityTokens::mediaModes(caps.as<LINEDEVCAPS>()->dwMediaModes);
 }
 
-QString CapabilityReports::getBusyModes(int)
+// --- Address reports (address 0, except getAddress) ------------------------------------------
+
+QString CapabilityReports::getCallStates(int deviceId)
 {
-    return QString();
+    const TapiBuffer caps = addressCaps(deviceId, 0, u"getCallStates"_s);
+    return CapabilityTokens::callStates(caps.as<LINEADDRESSCAPS>()->dwCallStates);
 }
 
-QString CapabilityReports::getDisconnectModes(int)
+QString CapabilityReports::getCallinfoStates(int deviceId)
 {
-    return QString();
+    const TapiBuffer caps = addressCaps(deviceId, 0, u"getCallInfoStates"_s);
+    return CapabilityTokens::callInfoStates(caps.as<LINEADDRESSCAPS>()->dwCallInfoStates);
 }
 
-QString CapabilityReports::getBearerModes(int)
+QString CapabilityReports::getParkModes(int deviceId)
 {
-    return QString();
+    const TapiBuffer caps = addressCaps(deviceId, 0, u"getParkModes"_s);
+    return CapabilityTokens::parkModes(caps.as<LINEADDRESSCAPS>()->dwParkModes);
 }
 
-QString CapabilityReports::getMediaModes(int)
+QString CapabilityReports::getCallFeatures(int deviceId)
 {
-    return QString();
+    const TapiBuffer caps = addressCaps(deviceId, 0, u"getCallFeatures"_s);
+    return CapabilityTokens::callFeatures(caps.as<LINEADDRESSCAPS>()->dwCallFeatures);
 }
 
-QString CapabilityReports::getAddressModes(int)
+QString CapabilityReports::getDialtoneModes(int deviceId)
 {
-    return QString();
+    const TapiBuffer caps = addressCaps(deviceId, 0, u"getDialtoneModes"_s);
+    return CapabilityTokens::dialToneModes(caps.as<LINEADDRESSCAPS>()->dwDialToneModes);
 }
 
-QString CapabilityReports::getActiveCallFeatures(int)
+QString CapabilityReports::getBusyModes(int deviceId)
 {
-    return QString();
+    const TapiBuffer caps = addressCaps(deviceId, 0, u"get BusyModes"_s);
+    return CapabilityTokens::busyModes(caps.as<LINEADDRESSCAPS>()->dwBusyModes);
+}
+
+QString CapabilityReports::getDisconnectModes(int deviceId)
+{
+    const TapiBuffer caps = addressCaps(deviceId, 0, u"getDisconnectModes"_s);
+    return CapabilityTokens::disconnectModes(caps.as<LINEADDRESSCAPS>()->dwDisconnectModes);
+}
+
+QString CapabilityReports::getAddress(int deviceId, int addressId)
+{
+    const TapiBuffer caps = addressCaps(deviceId, addressId, u"getAddress"_s);
+    const LINEADDRESSCAPS& fixed = *caps.as<LINEADDRESSCAPS>();
+    return ReadVarText(caps, fixed.dwAddressOffset, fixed.dwAddressSize);
+}
+
+// --- A call -----------------------------------------------------------------------------------
+
+QString CapabilityReports::getActiveCallFeatures(int CCallHandle)
+{
+    TapiState& st = d.st;
+    constexpr int kLastCallerNumber = -1;
+    constexpr int kCurrentCallState = -2;
+    if (CCallHandle == kLastCallerNumber) {
+        // Each caller number is handed out once.
+        const QString number = st.lastCallerNumber;
+        st.lastCallerNumber.clear();
+        return number;
+    }
+    TapiBuffer status(TapiSize::LINECALLSTATUS);
+    if (CCallHandle == kCurrentCallState) {
+        // A failed query leaves state 0, which reads "0".
+        d.tapi.lineGetCallStatus(st.currentCall, status.as<LINECALLSTATUS>());
+        return CapabilityTokens::callStateName(status.as<LINECALLSTATUS>()->dwCallState);
+    }
+    const HCALL call = CCallHandle != 0 ? HCALL(CCallHandle) : st.featureCall;
+    if (call == 0)
+        return QString();
+    const LONG result = d.tapi.lineGetCallStatus(call, status.as<LINECALLSTATUS>());
+    if (result < 0) {
+        d.RaiseTapiMessage(result, u"getActCallFeatures"_s);
+        return QString();
+    }
+    return CapabilityTokens::callFeatures(status.as<LINECALLSTATUS>()->dwCallFeatures);
 }

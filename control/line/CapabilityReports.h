@@ -1,5 +1,7 @@
 #pragma once
 
+#include "control/line/TapiBuffer.h"
+
 #include <QString>
 
 class LintaroPrivate;
@@ -27,5 +29,11 @@ public:
     QString getActiveCallFeatures(int CCallHandle);
 
 private:
+    // The capabilities of the device or of one of its addresses, again with
+    // extension version 0 when the first query fails; a second failure is
+    // reported from origin and leaves the buffer zero-filled.
+    TapiBuffer deviceCaps(int deviceId, const QString& origin);
+    TapiBuffer addressCaps(int deviceId, int addressId, const QString& origin);
+
     LintaroPrivate& d;
 };

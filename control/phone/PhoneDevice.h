@@ -27,5 +27,11 @@ public:
     int getPhoneButtonInfo(int Button);
 
 private:
+    // Raise OnPhoneDisplay / OnPhoneLamp with what the phone shows now.
+    void ReadPhoneDisplay();
+    void ReadPhoneLamp(platform::tapi::DWORD lampId);
+    void reportRingMode(platform::tapi::DWORD ringMode);
+    void reportHook(platform::tapi::DWORD hookSwitchDevice, platform::tapi::DWORD mode);
+
     LintaroPrivate& d;
 };

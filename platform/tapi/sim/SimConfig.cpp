@@ -234,6 +234,7 @@ SimConfig SimConfig::load(QSettings& settings)
         r.numbers("Buttons", &line.phone.buttonFunctions);
         r.number("RingModes", &line.phone.numRingModes);
         r.number("HookSwitchDevs", &line.phone.hookSwitchDevs);
+        r.integer("PhoneDeviceId", &line.phone.reportedDeviceId);
         if (line.phone.present && line.phone.hookSwitchDevs == 0)
             line.phone.hookSwitchDevs = PHONEHOOKSWITCHDEV_HANDSET;
         settings.endGroup();

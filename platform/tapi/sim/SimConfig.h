@@ -21,6 +21,10 @@ struct SimPhoneConfig {
     QVector<DWORD> buttonFunctions; // PHONEBUTTONFUNCTION_ per button
     DWORD numRingModes = 3;         // 0 is silent
     DWORD hookSwitchDevs = 0;       // PHONEHOOKSWITCHDEV_ flags
+    // The phone device ID the driver names for its line ("tapi/phone"); -1
+    // for the phone's own ID. A driver that numbers its phones its own way
+    // names an ID the service does not know.
+    int reportedDeviceId = -1;
 };
 
 // One line device of the simulated exchange.

@@ -496,7 +496,8 @@ LONG SimExchange::deviceIdOfClass(DWORD deviceId, DWORD /*addressId*/, CallKey /
     if (name == "tapi/line") {
         *id = deviceId;
     } else if (name == "tapi/phone" && m_lines[int(deviceId)].phone >= 0) {
-        *id = static_cast<DWORD>(m_lines[int(deviceId)].phone);
+        const int reported = line.phone.reportedDeviceId;
+        *id = static_cast<DWORD>(reported >= 0 ? reported : m_lines[int(deviceId)].phone);
     } else if (name == "wave/out" && line.waveOut >= 0) {
         *id = static_cast<DWORD>(line.waveOut);
     } else if (name == "wave/in" && line.waveIn >= 0) {

@@ -61,6 +61,19 @@ TEST_F(Lifecycle, DeviceIdsOfTheLine)
     EXPECT_EQ(deviceId(0, "wave/out", &result, call, LINECALLSELECT_CALL), 3u);
 }
 
+// A driver that numbers its phones its own way names that number, whether the
+// service knows such a phone or not.
+TEST_F(Lifecycle, DriverNamesItsOwnPhoneId)
+{
+    sim::SimConfig config = testConfig();
+    config.lines[0].phone.reportedDeviceId = 7;
+    start(config);
+    const HLINE line = open(initialize(m_log), 0, LINECALLPRIVILEGE_MONITOR);
+    LONG result = 0;
+    EXPECT_EQ(deviceId(line, "tapi/phone", &result), 7u);
+    EXPECT_EQ(m_exchange->phoneOfLine(0), 0) << "the phone itself keeps its ID";
+}
+
 // The driver closes the line: LINE_CLOSE with the line's instance, and the
 // handle is gone; the line can be opened again.
 TEST_F(Lifecycle, ClosedByTheDriver)

@@ -88,6 +88,7 @@ TEST(TelephonySystem, LinesFromTheConfiguration)
         settings.setValue(QStringLiteral("SimLine2/WaveOut"), QStringLiteral("5"));
         settings.setValue(QStringLiteral("SimLine2/Phone"), QStringLiteral("true"));
         settings.setValue(QStringLiteral("SimLine2/DisplayColumns"), QStringLiteral("0x18"));
+        settings.setValue(QStringLiteral("SimLine2/PhoneDeviceId"), QStringLiteral("4"));
     }
     const auto system = TelephonySystem::create(path);
     ASSERT_TRUE(system);
@@ -101,6 +102,8 @@ TEST(TelephonySystem, LinesFromTheConfiguration)
     EXPECT_EQ(line.waveOut, 5);
     EXPECT_TRUE(line.phone.present);
     EXPECT_EQ(line.phone.displayColumns, 24u);
+    EXPECT_EQ(line.phone.reportedDeviceId, 4);
+    EXPECT_EQ(config.lines[0].phone.reportedDeviceId, -1) << "the phone's own ID by default";
     EXPECT_EQ(system->simExchange()->phoneOfLine(2), 1) << "phones are counted over the lines";
 
     MessageLog log;
