@@ -83,6 +83,12 @@ CallKey WaveFixture::connectCall(DWORD line)
     m_control->setDeviceId(int(line));
     m_control->TapiLineOpen();
     EXPECT_TRUE(TapiState::process().lineOpen) << qPrintable(messages().join(u", "_s));
+    return answerNewCall(line);
+}
+
+CallKey WaveFixture::answerNewCall(DWORD line)
+{
+    m_events.clear();
     tapi::sim::SimExchange::IncomingCall incoming;
     incoming.callerNumber = u"0301234567"_s;
     QString error;

@@ -59,6 +59,9 @@ protected:
     // and picked up at the phone: the call state is CONNECTED. The trace is
     // cleared afterwards.
     CallKey connectCall(DWORD line = 0);
+    // A call offered on the open line and picked up at the phone; the events
+    // and the trace are cleared afterwards.
+    CallKey answerNewCall(DWORD line = 0);
     // Waits until the control has raised the event `count` times.
     bool waitForEvent(const QString& name, int count = 1) const;
 

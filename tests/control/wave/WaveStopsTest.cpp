@@ -151,32 +151,31 @@ TEST_F(WaveStops, ShutdownControlStopsThePlaybackWithoutDone)
     expectRecordingFinished();
 }
 
-// What TapiLineDrop does before it drops the call: playback stopped while
-// wave output is active, recording stopped while the recording device is
-// open. The file is finished at once, but the recording stays active (no
-// event) until WaveRecStop raises OnWaveRecStop; only then can another start.
-TEST_F(WaveStops, DropStopsEndThePlaybackAndFinishTheRecording)
+// TapiLineDrop stops the playback and the recording before it drops the
+// call. The file is finished at once, but the recording stays active (no
+// event; a new start is refused while the call is still connected) until
+// WaveRecStop raises OnWaveRecStop; only then can another one start.
+TEST_F(WaveStops, DropEndsThePlaybackAndFinishesTheRecording)
 {
     startBoth();
-    LintaroPrivate& d = priv();
-    ASSERT_TRUE(d.playback.outputActive());
-    ASSERT_TRUE(d.recording.deviceOpen());
-
-    d.playback.StopWaveOut();
-    d.recording.StopWaveIn();
+    m_control->TapiLineDrop();
     EXPECT_FALSE(output()->isOpen());
     EXPECT_FALSE(input()->isOpen());
-    EXPECT_EQ(count(u"OnWaveRecStop"_s), 0);
     expectRecordingFinished();
     const QByteArray finished = riffbytes::readFile(m_record);
-    ASSERT_TRUE(waitForEvent(u"OnWavePlayDone"_s));
-    expectPlayedOnlyTheBeginning();
-
     const QString next = filePath(u"next.wav"_s);
+    ASSERT_EQ(TapiState::process().callStateText, u"CONNECTED"_s) << "the drop is not done yet";
     m_control->WaveRecStart(next);
-    EXPECT_EQ(messages(), QStringList({u"WAVEREC_ALREADY_ACTIV|WaveRecStart|1017"_s}));
-    EXPECT_TRUE(d.recording.deviceOpen()) << "counts as open from the first recording on";
-    d.recording.StopWaveIn(); // a second drop changes nothing
+    EXPECT_TRUE(messages().contains(u"WAVEREC_ALREADY_ACTIV|WaveRecStart|1017"_s))
+        << qPrintable(messages().join(u", "_s));
+    EXPECT_TRUE(priv().recording.deviceOpen()) << "counts as open from the first recording on";
+
+    ASSERT_TRUE(waitForEvent(u"OnWavePlayDone"_s));
+    EXPECT_TRUE(
+        testsupport::waitUntil([] { return TapiState::process().callStateText == u"IDLE"_s; }));
+    expectPlayedOnlyTheBeginning();
+    EXPECT_EQ(count(u"OnWaveRecStop"_s), 0);
+    priv().recording.StopWaveIn(); // a second stop changes nothing
     EXPECT_EQ(riffbytes::readFile(m_record), finished);
 
     EXPECT_FALSE(m_control->WaveRecStop().isValid());
@@ -184,8 +183,9 @@ TEST_F(WaveStops, DropStopsEndThePlaybackAndFinishTheRecording)
     EXPECT_EQ(m_events.back().args, QVariantList({m_record}));
     EXPECT_EQ(riffbytes::readFile(m_record), finished);
 
+    answerNewCall();
     m_control->WaveRecStart(next);
-    EXPECT_EQ(count(u"OnWaveRecStart"_s), 2);
+    EXPECT_EQ(eventNames(), QStringList({u"OnWaveRecStart"_s}));
     m_control->WaveRecStop();
 }
 
