@@ -176,7 +176,6 @@ void Lintaro::shutdownControl()
     st.lineOpen = false;
     d->relays.unbindAll();
     d->playback.releaseTimer();
-    d->recording.controlShuttingDown();
 }
 
 void LintaroPrivate::closePhone()
@@ -189,7 +188,8 @@ void LintaroPrivate::closePhone()
 
 void LintaroPrivate::destroy()
 {
-    // Wave playback and recording are left to run; nothing is reported.
+    // Nothing is reported. Playback and recording could not be ended any
+    // more: the wave parts let go of their devices and finish the file.
     if (st.hLine != 0)
         tapi.lineClose(st.hLine);
     if (st.hLineApp != 0)
