@@ -1,75 +1,86 @@
-// For now a small window on the simulated line that hosts the Lintaro control:
-// it initialises the control, opens line 0 and lists the control's events as
-// they arrive. `phonesim ring 0301234567` in another terminal makes a call
-// arrive.
-#include "control/line/Lintaro.h"
+// Fonkel: composes the program on the real desktop and runs it.
+#include "app/core/SingleInstance.h"
+#include "app/core/frmHaupt.h"
+#include "app/localdata/NummernMdbLocation.h"
+#include "app/start/FonkelProgram.h"
 #include "control/line/LintaroDevices.h"
-#include "control/line/LintaroEventMonitor.h"
+#include "platform/act/DBusAutomation.h"
+#include "platform/db/DBEngine.h"
+#include "platform/db/foxpro/FoxProBackend.h"
+#include "platform/desktop/AtspiDesktop.h"
+#include "platform/settings/IniSettingsStore.h"
+#include "platform/settings/LinuxRegistry.h"
 #include "platform/tapi/sim/PhonesimServer.h"
+#include "platform/ui/QtUserInterface.h"
 
 #include <QApplication>
-#include <QListWidget>
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QStatusBar>
-#include <QTime>
+#include <QDBusConnection>
 
-#include <memory>
-
-using namespace Qt::StringLiterals;
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Fonkel"_s);
+    QApplication::setApplicationName(QStringLiteral("Fonkel"));
 
-    QString error;
-    const auto devices = LintaroDevices::create(QString(), &error);
-    if (!devices->hasProvider()) {
-        QMessageBox::critical(nullptr, u"Fonkel"_s, error);
-        return 1;
-    }
+    // A second start ends silently: no window, no message.
+    fonkel::SingleInstance instance;
+    if (!instance.tryAcquire())
+        return 0;
 
-    QMainWindow window;
-    window.setWindowTitle(u"Fonkel - Leitung 0"_s);
-    auto* list = new QListWidget(&window);
-    window.setCentralWidget(list);
-    window.resize(640, 400);
-    const auto log = [list](const QString& text) {
-        list->addItem(QTime::currentTime().toString(u"HH:mm:ss"_s) + u"  "_s + text);
-        list->scrollToBottom();
-    };
+    platform::ui::QtUserInterface ui;
+    platform::settings::IniSettingsStore settings(
+        platform::settings::IniSettingsStore::defaultPath(QStringLiteral("Fonkel")));
+    const platform::settings::LinuxRegistry registry;
+    platform::db::DBEngine engine;
+    engine.registerBackend(std::make_shared<platform::db::foxpro::FoxProBackend>());
 
+    QString problem;
+    const std::unique_ptr<LintaroDevices> devices = LintaroDevices::create(QString(), &problem);
+    if (!devices->hasProvider())
+        ui.inform(problem, QStringLiteral("Fonkel"), platform::ui::Icon::Warning);
+
+    // phonesim drives the simulated exchange of this program.
     std::unique_ptr<platform::tapi::sim::PhonesimServer> phonesim;
     if (platform::tapi::sim::SimExchange* exchange = devices->simExchange()) {
         phonesim = std::make_unique<platform::tapi::sim::PhonesimServer>(*exchange);
-        if (phonesim->listen(&error))
-            log(u"phonesim: "_s + phonesim->socketPath());
-        else
-            log(u"phonesim nicht verfügbar: "_s + error);
+        QString error;
+        if (!phonesim->listen(&error))
+            std::fprintf(stderr, "fonkel: phonesim: %s\n", qPrintable(error));
     }
 
-    auto* control = new Lintaro(devices->telephony(), devices->wave(), {}, &window);
-    window.statusBar()->addPermanentWidget(control);
-    LintaroEventMonitor monitor(control);
-    QObject::connect(&monitor, &LintaroEventMonitor::eventRaised, list,
-                     [log](const QString& event, const QVariantList& arguments) {
-                         log(LintaroEventMonitor::describe(event, arguments));
-                     });
-    QObject::connect(control, &Lintaro::OnTapiMessage, &window,
-                     [&window](const QString& message, const QString& origin, int code) {
-                         window.statusBar()->showMessage(message + u" from "_s + origin + u" #"_s +
-                                                         (code >= 0 ? u" "_s : QString()) +
-                                                         QString::number(code));
-                     });
+    problem.clear();
+    const QString nummernMdb =
+        NummernMdbLocation::prepare(engine, NummernMdbLocation::standardFolders(), &problem);
+    if (!problem.isEmpty())
+        ui.inform(problem, QStringLiteral("Fonkel"), platform::ui::Icon::Warning);
 
-    control->TapiLineInit();
-    control->setDeviceId(0);
-    control->TapiLineOpen();
-    window.show();
-    const int code = app.exec();
-    control->TapiLineClose();
-    control->TapiLineShutdown();
-    control->shutdownControl();
-    return code;
+    platform::desktop::AtspiDesktop desktop;
+    platform::act::DBusAutomationConnector automation(QDBusConnection::sessionBus());
+
+    const fonkel::ProgramSeams seams{
+        ui,
+        settings,
+        registry,
+        engine,
+        devices->telephony(),
+        devices->wave(),
+        desktop,
+        automation,
+        nummernMdb,
+        QString(),
+        // ACT! could not name its database: end at once, settings written.
+        [&settings] {
+            settings.sync();
+            std::exit(0);
+        },
+    };
+    fonkel::FonkelProgram program(seams);
+    // The program ends with its main window, whatever other window is open.
+    QObject::connect(&program, &fonkel::FonkelProgram::unloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    program.Start();
+    ui.setParentWidget(program.window());
+    return app.exec();
 }

@@ -7,6 +7,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+#include <limits>
+
 namespace fonkel {
 
 namespace {
@@ -16,10 +18,16 @@ constexpr int SmallIconRole = Qt::UserRole + 1;
 constexpr int KeyRole = Qt::UserRole + 2;
 constexpr int HeaderIconRole = Qt::UserRole + 3;
 
-QDateTime sortableDate(const QString& text)
+// The date order of a text: its local date and time as milliseconds on a
+// plain calendar (no time-zone conversion, which would consult the system's
+// zone on every comparison); empty and unreadable dates are the earliest.
+qint64 sortableDate(const QString& text)
 {
-    // Empty and unreadable dates count as the earliest possible date.
-    return CallerDate::fromText(text).value_or(QDateTime());
+    const std::optional<QDateTime> value = CallerDate::fromText(text);
+    if (!value)
+        return std::numeric_limits<qint64>::min();
+    constexpr qint64 MillisecondsPerDay = 24 * 60 * 60 * 1000;
+    return value->date().toJulianDay() * MillisecondsPerDay + value->time().msecsSinceStartOfDay();
 }
 
 // Text order as a German reader expects it: letter case ignored, umlauts
@@ -67,6 +75,17 @@ void ListItem::showSmallIcon()
     setIcon(0, images ? images->icon(smallIcon()) : QIcon());
 }
 
+qint64 ListItem::dateKey(int column) const
+{
+    const QString text = QTreeWidgetItem::text(column);
+    if (column != m_dateKeyColumn || text != m_dateKeyText) {
+        m_dateKeyColumn = column;
+        m_dateKeyText = text;
+        m_dateKey = sortableDate(text);
+    }
+    return m_dateKey;
+}
+
 CallerListEntry ListItem::toCallerListEntry() const
 {
     CallerListEntry entry;
@@ -84,10 +103,10 @@ bool ListItem::operator<(const QTreeWidgetItem& other) const
     const auto* list = qobject_cast<const ListView*>(treeWidget());
     const int column = list ? std::max(0, list->sortKeyColumn()) : 0;
     if (list && list->sortsByDate()) {
-        const QDateTime mine = sortableDate(QTreeWidgetItem::text(column));
-        const QDateTime theirs = sortableDate(other.text(column));
-        // A null QDateTime compares below every valid one.
-        return mine < theirs;
+        const qint64 theirs = other.type() == UserType
+                                  ? static_cast<const ListItem&>(other).dateKey(column)
+                                  : sortableDate(other.text(column));
+        return dateKey(column) < theirs;
     }
     return textOrder().compare(QTreeWidgetItem::text(column), other.text(column)) < 0;
 }

@@ -39,6 +39,14 @@ public:
 
 private:
     void showSmallIcon();
+    // The date order's key of a column's text. The text is parsed once and
+    // not again while it stays the same: a list of thousands of calls is
+    // sorted again for every new call.
+    qint64 dateKey(int column) const;
+
+    mutable QString m_dateKeyText;
+    mutable qint64 m_dateKey = 0;
+    mutable int m_dateKeyColumn = -1;
     friend class ListView;
 };
 

@@ -10,6 +10,7 @@
 
 #include "app/localdata/clFonkelDaten.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -228,6 +229,13 @@ void frmHaupt::setLintaroControl(QWidget* control)
     m_lintaro = control;
     if (control)
         LintaroSlot->layout()->addWidget(control);
+}
+
+void frmHaupt::closeEvent(QCloseEvent* event)
+{
+    if (m_closeHandler)
+        m_closeHandler();
+    QMainWindow::closeEvent(event);
 }
 
 bool frmHaupt::eventFilter(QObject* watched, QEvent* event)

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -163,8 +164,22 @@ public:
     // Opens the program's information window (modal, owned by this window).
     void ShowInfo();
 
+    // What start-up defers to the first tick of TimerACT: switching the
+    // monitor on and minimising the window.
+    bool AutoStartPending = false;
+    bool MinimisePending = false;
+
+    // What happened with the last caller-ID event: the event's values, then
+    // what the identification made of the number.
+    QString LastCallEvent;
+
+    // The close handler (shutdown); it runs whenever the window gets a close
+    // event, before the window goes.
+    void setCloseHandler(std::function<void()> handler) { m_closeHandler = std::move(handler); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -175,6 +190,7 @@ private:
     platform::ui::UserInterface& m_ui;
     frmHauptDesign m_design;
     std::unique_ptr<clFonkelDaten> m_fonkelDaten;
+    std::function<void()> m_closeHandler;
     QWidget* m_client = nullptr;
     QWidget* m_lintaro = nullptr;
 };
