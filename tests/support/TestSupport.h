@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <ostream>
 
 namespace testsupport {
 
@@ -20,3 +21,10 @@ QString sourceDir();
 QString binaryDir();
 
 } // namespace testsupport
+
+// GoogleTest shows a QString (and a list of them) that fails a comparison as
+// its text instead of its bytes.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
