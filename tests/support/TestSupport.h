@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <functional>
-#include <ostream>
 
 namespace testsupport {
 
@@ -21,10 +20,3 @@ QString sourceDir();
 QString binaryDir();
 
 } // namespace testsupport
-
-// GoogleTest shows a QString (and a list of them) that fails a comparison as
-// its text instead of its bytes.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}

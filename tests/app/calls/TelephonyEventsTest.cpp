@@ -2,6 +2,7 @@
 // the simulated exchange: the telephone button, the device and address boxes,
 // the first status panel, the TAPI log, the line closed by the driver and the
 // re-entrance guards of the caller-ID handling.
+#include "tests/app/QStringPrinter.h"
 #include "tests/app/start/ProgramFixture.h"
 
 #include "app/calls/CallerIdentification.h"

@@ -11,6 +11,7 @@
 #include "control/line/Lintaro.h"
 #include "control/line/LintaroDevices.h"
 #include "platform/ui/ScriptedUserInterface.h"
+#include "tests/app/QStringPrinter.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAction>

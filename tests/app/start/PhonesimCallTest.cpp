@@ -2,6 +2,8 @@
 // caller-list entry that is stored and comes back with the next start.
 #include "ProgramFixture.h"
 
+#include "tests/app/QStringPrinter.h"
+
 #include "app/calls/CallerIdentification.h"
 #include "app/core/CallerDate.h"
 #include "app/core/ListView.h"
