@@ -35,7 +35,12 @@ frmTapiInfo::frmTapiInfo(const QString& report, QWidget* parent) : QDialog(paren
     // The capability lists are indented with tabs: a fixed font keeps them in columns.
     txbInfo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txbInfo->setTabStopDistance(txbInfo->fontMetrics().horizontalAdvance(u' ') * 14);
-    txbInfo->setPlainText(report);
+    // Each capability list ends in a lone carriage return; the text box would
+    // show it as an empty line, so only the real line breaks are shown.
+    QString shown = report;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.remove(u'\r');
+    txbInfo->setPlainText(shown);
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
