@@ -275,6 +275,8 @@ private:
     // reported: an unknown handle, an undiallable destination (when one is
     // given), a state outside allowedStates. Otherwise the request completes
     // and the effect runs on the call, all under the lock.
+    // A driving change of the call's information, reported with infoStates.
+    bool changeCallInfo(CallKey id, DWORD infoStates, QString* error, const CallEffect& change);
     LONG callOperation(RequestId request, CallKey id, DWORD allowedStates, const CallEffect& effect,
                        const QString* destination = nullptr);
     void updatePhoneOfLine(DWORD line);
