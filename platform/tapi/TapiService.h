@@ -170,6 +170,9 @@ private:
     CallHandle* findCall(HCALL hCall);
     HCALL handleOf(HLINE line, CallKey call) const;
     LONG checkVersions(DWORD deviceId, DWORD apiVersion, DWORD extVersion) const;
+    // What a query about a line device checks first: the application, that
+    // there is somewhere to put the answer, the device.
+    LONG checkDeviceQuery(HLINEAPP hLineApp, bool hasResult, DWORD deviceId);
     LONG checkOwner(HCALL hCall, CallHandle** handle);
     LONG parseCallParams(const OpenLine& line, const LINECALLPARAMS* params,
                          CallSettings* settings) const;

@@ -177,12 +177,7 @@ void TapiService::forgetCallIfDone(CallKey call)
     m_provider.releaseCall(call);
     m_callDevices.erase(call);
     m_callAppNames.erase(call);
-    for (auto it = m_seen.begin(); it != m_seen.end();) {
-        if (it->second == call)
-            it = m_seen.erase(it);
-        else
-            ++it;
-    }
+    std::erase_if(m_seen, [&](const auto& entry) { return entry.second == call; });
 }
 
 LONG TapiService::parseCallParams(const OpenLine& line, const LINECALLPARAMS* params,
