@@ -31,6 +31,19 @@ void LintaroPrivate::HandleCallInfo(DWORD flags, HCALL call)
         st.pendingNumber = kSentinelText;
         relay->setText(kSentinelText);
     };
+    // A called or connected number: reported unless the call reported it before.
+    const auto reportParty = [&](DWORD offset, DWORD size, CallInfoKind kind, const QString& code,
+                                 DWORD idFlags, EventRelay* relay) {
+        st.pendingNumber.clear();
+        if (size > 0) {
+            const QString number = text(offset, size);
+            if (!IsRepeatedCallInfo(call, kind, number))
+                st.pendingNumber = number;
+        }
+        logEntry(LogBit::CallInfo, code, LONG(idFlags), u""_s);
+        if (!st.pendingNumber.isEmpty())
+            reportNumber(relay);
+    };
 
     if (flags & LINECALLINFOSTATE_ORIGIN) {
         if (!IsRepeatedCallInfo(call, CallInfoKind::Origin, QString(), info.dwOrigin))
@@ -72,28 +85,12 @@ void LintaroPrivate::HandleCallInfo(DWORD flags, HCALL call)
             relays.lblCallerID->setText(kSentinelText);
         }
     }
-    if (flags & LINECALLINFOSTATE_CALLEDID) {
-        st.pendingNumber.clear();
-        if (info.dwCalledIDSize > 0) {
-            const QString number = text(info.dwCalledIDOffset, info.dwCalledIDSize);
-            if (!IsRepeatedCallInfo(call, CallInfoKind::CalledNumber, number))
-                st.pendingNumber = number;
-        }
-        logEntry(LogBit::CallInfo, u"8E"_s, LONG(info.dwCalledIDFlags), u""_s);
-        if (!st.pendingNumber.isEmpty())
-            reportNumber(relays.lblCalledID);
-    }
-    if (flags & LINECALLINFOSTATE_CONNECTEDID) {
-        st.pendingNumber.clear();
-        if (info.dwConnectedIDSize > 0) {
-            const QString number = text(info.dwConnectedIDOffset, info.dwConnectedIDSize);
-            if (!IsRepeatedCallInfo(call, CallInfoKind::ConnectedNumber, number))
-                st.pendingNumber = number;
-        }
-        logEntry(LogBit::CallInfo, u"8F"_s, LONG(info.dwConnectedIDFlags), u""_s);
-        if (!st.pendingNumber.isEmpty())
-            reportNumber(relays.lblConnectedId);
-    }
+    if (flags & LINECALLINFOSTATE_CALLEDID)
+        reportParty(info.dwCalledIDOffset, info.dwCalledIDSize, CallInfoKind::CalledNumber, u"8E"_s,
+                    info.dwCalledIDFlags, relays.lblCalledID);
+    if (flags & LINECALLINFOSTATE_CONNECTEDID)
+        reportParty(info.dwConnectedIDOffset, info.dwConnectedIDSize, CallInfoKind::ConnectedNumber,
+                    u"8F"_s, info.dwConnectedIDFlags, relays.lblConnectedId);
     // Charges and redirection numbers are not compared with earlier values.
     // An announced part that is empty ends the handling (so an empty charge
     // also drops a redirection number announced with it).

@@ -93,17 +93,17 @@ QString infoText(const TapiBuffer& caps, DWORD offset, DWORD size)
     return size != 0 ? ReadVarText(caps, offset, size) : u"n/a"_s;
 }
 
-} // namespace
-
-TapiBuffer CapabilityReports::deviceCaps(int deviceId, const QString& origin)
+// Queries the capabilities of one device. A failed query leaves the buffer
+// zero-filled: the report is then made from nothing ("" or "n/a").
+template <typename Query>
+TapiBuffer queryCaps(LintaroPrivate& d, int deviceId, DWORD size, const QString& origin,
+                     Query query)
 {
-    // A failed query leaves the buffer zero-filled: the report is then made
-    // from nothing ("" or "n/a").
-    TapiBuffer caps(TapiSize::LINEDEVCAPS);
+    TapiBuffer caps(size);
     const LineDeviceEntry* device = d.lineDevice(deviceId, origin);
     if (!device)
         return caps;
-    const LONG result = d.getDevCaps(DWORD(deviceId), *device, caps);
+    const LONG result = query(*device, caps);
     if (result < 0) {
         caps.clear();
         d.RaiseTapiMessage(result, origin);
@@ -111,18 +111,22 @@ TapiBuffer CapabilityReports::deviceCaps(int deviceId, const QString& origin)
     return caps;
 }
 
+} // namespace
+
+TapiBuffer CapabilityReports::deviceCaps(int deviceId, const QString& origin)
+{
+    return queryCaps(d, deviceId, TapiSize::LINEDEVCAPS, origin,
+                     [&](const LineDeviceEntry& device, TapiBuffer& caps) {
+                         return d.getDevCaps(DWORD(deviceId), device, caps);
+                     });
+}
+
 TapiBuffer CapabilityReports::addressCaps(int deviceId, int addressId, const QString& origin)
 {
-    TapiBuffer caps(TapiSize::LINEADDRESSCAPS);
-    const LineDeviceEntry* device = d.lineDevice(deviceId, origin);
-    if (!device)
-        return caps;
-    const LONG result = d.getAddressCaps(DWORD(deviceId), DWORD(addressId), *device, caps);
-    if (result < 0) {
-        caps.clear();
-        d.RaiseTapiMessage(result, origin);
-    }
-    return caps;
+    return queryCaps(d, deviceId, TapiSize::LINEADDRESSCAPS, origin,
+                     [&](const LineDeviceEntry& device, TapiBuffer& caps) {
+                         return d.getAddressCaps(DWORD(deviceId), DWORD(addressId), device, caps);
+                     });
 }
 
 QString CapabilityReports::getProviderInfo(int deviceId)

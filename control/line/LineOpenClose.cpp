@@ -194,10 +194,7 @@ void LintaroPrivate::destroy()
         tapi.lineClose(st.hLine);
     if (st.hLineApp != 0)
         tapi.lineShutdown(st.hLineApp);
-    if (st.hPhone != 0)
-        tapi.phoneClose(st.hPhone);
-    if (st.hPhoneApp != 0)
-        tapi.phoneShutdown(st.hPhoneApp);
+    closePhone();
     // The handles are gone with the object; a later control must not close
     // them again.
     st.hLine = 0;

@@ -45,14 +45,42 @@ QString takeString(gchar* text, GError* error)
     return out;
 }
 
+// Frees the error a call reported: true when there was one.
+bool failed(GError*& error)
+{
+    if (!error)
+        return false;
+    g_error_free(error);
+    error = nullptr;
+    return true;
+}
+
+// How many children the object reports; -1 when it cannot say.
+int childCount(AtspiAccessible* object)
+{
+    GError* error = nullptr;
+    const int count = atspi_accessible_get_child_count(object, &error);
+    return failed(error) ? -1 : count;
+}
+
+// Visits the children the object reports, passing over any it cannot give.
+template <typename Visit> void forEachChild(AtspiAccessible* object, Visit visit)
+{
+    const int count = childCount(object);
+    for (int i = 0; i < count; ++i) {
+        GError* error = nullptr;
+        GRef<AtspiAccessible> child(atspi_accessible_get_child_at_index(object, i, &error));
+        if (!failed(error) && child)
+            visit(child.get());
+    }
+}
+
 AtspiRole roleOf(AtspiAccessible* object)
 {
     GError* error = nullptr;
     const AtspiRole role = atspi_accessible_get_role(object, &error);
-    if (error) {
-        g_error_free(error);
+    if (failed(error))
         return ATSPI_ROLE_INVALID;
-    }
     return role;
 }
 
@@ -172,10 +200,8 @@ QChar accessKey(AtspiAccessible* object)
         return QChar();
     GError* error = nullptr;
     const int count = atspi_action_get_n_actions(action.get(), &error);
-    if (error) {
-        g_error_free(error);
+    if (failed(error))
         return QChar();
-    }
     static const QRegularExpression binding(QStringLiteral("^(?:Alt\\+|<Alt>)(.)$"),
                                             QRegularExpression::CaseInsensitiveOption);
     for (int i = 0; i < count; ++i) {
@@ -216,10 +242,8 @@ QString textContent(AtspiAccessible* object)
         return QString();
     GError* error = nullptr;
     const int count = atspi_text_get_character_count(text.get(), &error);
-    if (error) {
-        g_error_free(error);
+    if (failed(error))
         return QString();
-    }
     gchar* content = atspi_text_get_text(text.get(), 0, count, &error);
     return takeString(content, error);
 }
@@ -295,10 +319,8 @@ struct AtspiDesktop::Private {
             return 0;
         GError* error = nullptr;
         const guint pid = atspi_accessible_get_process_id(object, &error);
-        if (error) {
-            g_error_free(error);
+        if (failed(error))
             return 0;
-        }
         QRect extents;
         GRef<AtspiComponent> component(atspi_accessible_get_component(object));
         if (component) {
@@ -316,32 +338,17 @@ struct AtspiDesktop::Private {
 
     void collect(AtspiAccessible* parent, QList<WindowId>& out)
     {
-        GError* error = nullptr;
-        const int count = atspi_accessible_get_child_count(parent, &error);
-        if (error) {
-            g_error_free(error);
-            return;
-        }
-        for (int i = 0; i < count; ++i) {
-            AtspiAccessible* child = atspi_accessible_get_child_at_index(parent, i, &error);
-            if (error) {
-                g_error_free(error);
-                error = nullptr;
-                continue;
-            }
-            if (!child)
-                continue;
+        forEachChild(parent, [&](AtspiAccessible* child) {
             const AtspiRole role = roleOf(child);
             // Menus are no windows of a dialog's; items are parts of their list.
-            if (role != ATSPI_ROLE_MENU_BAR && role != ATSPI_ROLE_INVALID) {
-                const WindowId id = idFor(child);
-                topLevel[id] = false;
-                out.append(id);
-                if (!hasItemChildren(role))
-                    collect(child, out);
-            }
-            g_object_unref(child);
-        }
+            if (role == ATSPI_ROLE_MENU_BAR || role == ATSPI_ROLE_INVALID)
+                return;
+            const WindowId id = idFor(child);
+            topLevel[id] = false;
+            out.append(id);
+            if (!hasItemChildren(role))
+                collect(child, out);
+        });
     }
 };
 
@@ -373,11 +380,7 @@ bool AtspiDesktop::isAvailable()
         return false;
     GError* error = nullptr;
     atspi_accessible_get_child_count(desktop.get(), &error);
-    if (error) {
-        g_error_free(error);
-        return false;
-    }
-    return true;
+    return !failed(error);
 }
 
 QList<WindowId> AtspiDesktop::topLevelWindows()
@@ -389,51 +392,18 @@ QList<WindowId> AtspiDesktop::topLevelWindows()
     GRef<AtspiAccessible> desktop(atspi_get_desktop(0));
     if (!desktop)
         return out;
-    GError* error = nullptr;
-    const int apps = atspi_accessible_get_child_count(desktop.get(), &error);
-    if (error) {
-        g_error_free(error);
-        return out;
-    }
     const guint self = guint(getpid());
-    for (int a = 0; a < apps; ++a) {
-        GRef<AtspiAccessible> app(atspi_accessible_get_child_at_index(desktop.get(), a, &error));
-        if (error) {
-            g_error_free(error);
-            error = nullptr;
-            continue;
-        }
-        if (!app)
-            continue;
-        const guint pid = atspi_accessible_get_process_id(app.get(), &error);
-        if (error) {
-            g_error_free(error);
-            error = nullptr;
-            continue;
-        }
-        if (pid == self)
-            continue;
-        const int windows = atspi_accessible_get_child_count(app.get(), &error);
-        if (error) {
-            g_error_free(error);
-            error = nullptr;
-            continue;
-        }
-        for (int w = 0; w < windows; ++w) {
-            AtspiAccessible* window = atspi_accessible_get_child_at_index(app.get(), w, &error);
-            if (error) {
-                g_error_free(error);
-                error = nullptr;
-                continue;
-            }
-            if (window) {
-                const WindowId id = d->idFor(window);
-                d->topLevel[id] = true;
-                out.append(id);
-                g_object_unref(window);
-            }
-        }
-    }
+    forEachChild(desktop.get(), [&](AtspiAccessible* app) {
+        GError* error = nullptr;
+        const guint pid = atspi_accessible_get_process_id(app, &error);
+        if (failed(error) || pid == self)
+            return;
+        forEachChild(app, [&](AtspiAccessible* window) {
+            const WindowId id = d->idFor(window);
+            d->topLevel[id] = true;
+            out.append(id);
+        });
+    });
     return out;
 }
 
@@ -520,13 +490,7 @@ int AtspiDesktop::itemCount(WindowId window)
     AtspiAccessible* object = d->object(window);
     if (!object || !isListRole(roleOf(object)))
         return -1;
-    GError* error = nullptr;
-    const int count = atspi_accessible_get_child_count(object, &error);
-    if (error) {
-        g_error_free(error);
-        return -1;
-    }
-    return count;
+    return childCount(object);
 }
 
 int AtspiDesktop::selectedItem(WindowId window)
@@ -534,18 +498,13 @@ int AtspiDesktop::selectedItem(WindowId window)
     AtspiAccessible* object = d->object(window);
     if (!object || !isListRole(roleOf(object)))
         return -1;
+    // A list that cannot say how many items it has selects none.
+    const int count = childCount(object);
     GError* error = nullptr;
-    const int count = atspi_accessible_get_child_count(object, &error);
-    if (error) {
-        g_error_free(error);
-        return -1;
-    }
     for (int i = 0; i < count; ++i) {
         GRef<AtspiAccessible> item(atspi_accessible_get_child_at_index(object, i, &error));
-        if (error) {
-            g_error_free(error);
+        if (failed(error))
             return -1;
-        }
         if (item && hasState(item.get(), ATSPI_STATE_SELECTED))
             return i;
     }
@@ -559,10 +518,8 @@ QString AtspiDesktop::itemText(WindowId window, int index)
         return QString();
     GError* error = nullptr;
     GRef<AtspiAccessible> item(atspi_accessible_get_child_at_index(object, index, &error));
-    if (error) {
-        g_error_free(error);
+    if (failed(error))
         return QString();
-    }
     return item ? nameOf(item.get()) : QString();
 }
 
@@ -623,11 +580,8 @@ bool AtspiDesktop::click(WindowId window)
         return false;
     GError* error = nullptr;
     const int count = atspi_action_get_n_actions(action.get(), &error);
-    if (error || count <= 0) {
-        if (error)
-            g_error_free(error);
+    if (failed(error) || count <= 0)
         return false;
-    }
     int chosen = 0;
     for (int i = 0; i < count; ++i) {
         gchar* name = atspi_action_get_action_name(action.get(), i, &error);
@@ -639,10 +593,8 @@ bool AtspiDesktop::click(WindowId window)
         }
     }
     const bool out = atspi_action_do_action(action.get(), chosen, &error);
-    if (error) {
-        g_error_free(error);
+    if (failed(error))
         return false;
-    }
     return out;
 }
 

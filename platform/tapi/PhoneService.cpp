@@ -56,12 +56,7 @@ LONG PhoneService::phoneShutdown(HPHONEAPP hPhoneApp)
     const auto app = m_apps.find(hPhoneApp);
     if (app == m_apps.end())
         return PHONEERR_INVALAPPHANDLE;
-    for (auto it = m_phones.begin(); it != m_phones.end();) {
-        if (it->second.app == hPhoneApp)
-            it = m_phones.erase(it);
-        else
-            ++it;
-    }
+    std::erase_if(m_phones, [&](const auto& entry) { return entry.second.app == hPhoneApp; });
     app->second.mailbox->close();
     m_apps.erase(app);
     return 0;

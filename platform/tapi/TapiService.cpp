@@ -131,16 +131,22 @@ LONG TapiService::lineShutdown(HLINEAPP hLineApp)
     }
     for (HLINE line : lines)
         closeLineRecord(line);
-    for (auto it = m_requests.begin(); it != m_requests.end();) {
-        if (it->second.app == hLineApp)
-            it = m_requests.erase(it);
-        else
-            ++it;
-    }
+    std::erase_if(m_requests, [&](const auto& entry) { return entry.second.app == hLineApp; });
     if (LineApp* still = findApp(hLineApp)) {
         still->mailbox->close();
         m_apps.erase(hLineApp);
     }
+    return 0;
+}
+
+LONG TapiService::checkDeviceQuery(HLINEAPP hLineApp, bool hasResult, DWORD deviceId)
+{
+    if (!findApp(hLineApp))
+        return LINEERR_INVALAPPHANDLE;
+    if (!hasResult)
+        return LINEERR_INVALPOINTER;
+    if (deviceId >= m_provider.lineDeviceCount())
+        return LINEERR_BADDEVICEID;
     return 0;
 }
 
@@ -149,12 +155,8 @@ LONG TapiService::lineNegotiateAPIVersion(HLINEAPP hLineApp, DWORD dwDeviceID,
                                           DWORD* lpdwAPIVersion, LINEEXTENSIONID* lpExtensionID)
 {
     Lock lock(m_provider.mutex());
-    if (!findApp(hLineApp))
-        return LINEERR_INVALAPPHANDLE;
-    if (!lpdwAPIVersion || !lpExtensionID)
-        return LINEERR_INVALPOINTER;
-    if (dwDeviceID >= m_provider.lineDeviceCount())
-        return LINEERR_BADDEVICEID;
+    if (const LONG result = checkDeviceQuery(hLineApp, lpdwAPIVersion && lpExtensionID, dwDeviceID))
+        return result;
     const DWORD version = negotiateApiVersion(m_provider.lineApiVersions(dwDeviceID),
                                               dwAPILowVersion, dwAPIHighVersion);
     if (version == 0)
@@ -169,12 +171,8 @@ LONG TapiService::lineNegotiateExtVersion(HLINEAPP hLineApp, DWORD dwDeviceID, D
                                           DWORD* lpdwExtVersion)
 {
     Lock lock(m_provider.mutex());
-    if (!findApp(hLineApp))
-        return LINEERR_INVALAPPHANDLE;
-    if (!lpdwExtVersion)
-        return LINEERR_INVALPOINTER;
-    if (dwDeviceID >= m_provider.lineDeviceCount())
-        return LINEERR_BADDEVICEID;
+    if (const LONG result = checkDeviceQuery(hLineApp, lpdwExtVersion, dwDeviceID))
+        return result;
     if (!deviceAcceptsApiVersion(m_provider.lineApiVersions(dwDeviceID), dwAPIVersion))
         return LINEERR_INCOMPATIBLEAPIVERSION;
     const VersionRange range = m_provider.lineExtVersions(dwDeviceID);
@@ -191,12 +189,8 @@ LONG TapiService::lineGetDevCaps(HLINEAPP hLineApp, DWORD dwDeviceID, DWORD dwAP
                                  DWORD dwExtVersion, LINEDEVCAPS* lpLineDevCaps)
 {
     Lock lock(m_provider.mutex());
-    if (!findApp(hLineApp))
-        return LINEERR_INVALAPPHANDLE;
-    if (!lpLineDevCaps)
-        return LINEERR_INVALPOINTER;
-    if (dwDeviceID >= m_provider.lineDeviceCount())
-        return LINEERR_BADDEVICEID;
+    if (const LONG result = checkDeviceQuery(hLineApp, lpLineDevCaps, dwDeviceID))
+        return result;
     if (const LONG result = checkVersions(dwDeviceID, dwAPIVersion, dwExtVersion))
         return result;
     const DWORD fixed = fixedSizeLineDevCaps(dwAPIVersion);
@@ -221,12 +215,8 @@ LONG TapiService::lineGetAddressCaps(HLINEAPP hLineApp, DWORD dwDeviceID, DWORD 
                                      LINEADDRESSCAPS* lpAddressCaps)
 {
     Lock lock(m_provider.mutex());
-    if (!findApp(hLineApp))
-        return LINEERR_INVALAPPHANDLE;
-    if (!lpAddressCaps)
-        return LINEERR_INVALPOINTER;
-    if (dwDeviceID >= m_provider.lineDeviceCount())
-        return LINEERR_BADDEVICEID;
+    if (const LONG result = checkDeviceQuery(hLineApp, lpAddressCaps, dwDeviceID))
+        return result;
     if (const LONG result = checkVersions(dwDeviceID, dwAPIVersion, dwExtVersion))
         return result;
     if (dwAddressID >= m_provider.lineDevCaps(dwDeviceID).fixed.dwNumAddresses)
@@ -325,12 +315,7 @@ void TapiService::closeLineRecord(HLINE hLine)
         released.push_back(handle.call);
         it = m_callHandles.erase(it);
     }
-    for (auto it = m_seen.begin(); it != m_seen.end();) {
-        if (it->first == hLine)
-            it = m_seen.erase(it);
-        else
-            ++it;
-    }
+    std::erase_if(m_seen, [&](const auto& entry) { return entry.first == hLine; });
     m_lines.erase(hLine);
     for (CallKey call : toDrop)
         m_provider.drop(0, call);

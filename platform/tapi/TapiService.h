@@ -170,12 +170,27 @@ private:
     CallHandle* findCall(HCALL hCall);
     HCALL handleOf(HLINE line, CallKey call) const;
     LONG checkVersions(DWORD deviceId, DWORD apiVersion, DWORD extVersion) const;
+    // What a query about a line device checks first: the application, that
+    // there is somewhere to put the answer, the device.
+    LONG checkDeviceQuery(HLINEAPP hLineApp, bool hasResult, DWORD deviceId);
     LONG checkOwner(HCALL hCall, CallHandle** handle);
     LONG parseCallParams(const OpenLine& line, const LINECALLPARAMS* params,
                          CallSettings* settings) const;
     // Registers a request, runs it and returns its ID or the error.
     LONG startRequest(HLINE line, const std::function<LONG(RequestId)>& start,
                       HCALL* resultTarget = nullptr);
+    using CallRequest = LONG (ServiceProvider::*)(RequestId, CallKey);
+    using AddressRequest = LONG (ServiceProvider::*)(RequestId, CallKey, const QByteArray&);
+    // A request on a call that only an owner may make: the handle is checked,
+    // then the user-user information (which the exchange does not carry) or
+    // the destination address, then the provider starts the request.
+    LONG ownerRequest(HCALL hCall, CallRequest start, const char* userUserInfo = nullptr,
+                      DWORD userUserInfoSize = 0);
+    LONG ownerRequest(HCALL hCall, const char* address, AddressRequest start);
+    // A device-specific request: the provider may change the parameter block,
+    // which goes back to the caller once the request has started.
+    LONG startDevSpecific(HLINE line, void* params, DWORD size,
+                          const std::function<LONG(RequestId, QByteArray&)>& start);
     void post(HLINE hLine, DWORD hDevice, DWORD message, DWORD p1, DWORD p2, DWORD p3);
     void notifyOwnership(CallKey call, HCALL changed, DWORD infoStates);
     DWORD ownerCount(CallKey call) const;

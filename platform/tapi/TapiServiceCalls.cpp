@@ -61,6 +61,16 @@ bool paramText(const LINECALLPARAMS& params, DWORD size, DWORD offset, QByteArra
     return true;
 }
 
+LONG checkUserUserInfo(const char* info, DWORD size)
+{
+    if (size > 0 && !info)
+        return LINEERR_INVALPOINTER;
+    // The exchange carries no user-user information.
+    if (size > 0)
+        return LINEERR_USERUSERINFOTOOBIG;
+    return 0;
+}
+
 } // namespace
 
 // --- Helpers -----------------------------------------------------------------------------
@@ -108,6 +118,45 @@ LONG TapiService::startRequest(HLINE line, const std::function<LONG(RequestId)>&
     return static_cast<LONG>(id);
 }
 
+LONG TapiService::ownerRequest(HCALL hCall, CallRequest start, const char* userUserInfo,
+                               DWORD userUserInfoSize)
+{
+    Lock lock(m_provider.mutex());
+    CallHandle* handle = nullptr;
+    if (const LONG result = checkOwner(hCall, &handle))
+        return result;
+    if (const LONG result = checkUserUserInfo(userUserInfo, userUserInfoSize))
+        return result;
+    const CallKey call = handle->call;
+    return startRequest(handle->line, [&](RequestId id) { return (m_provider.*start)(id, call); });
+}
+
+LONG TapiService::ownerRequest(HCALL hCall, const char* address, AddressRequest start)
+{
+    Lock lock(m_provider.mutex());
+    CallHandle* handle = nullptr;
+    if (const LONG result = checkOwner(hCall, &handle))
+        return result;
+    if (!address)
+        return LINEERR_INVALPOINTER;
+    const CallKey call = handle->call;
+    const QByteArray destination(address);
+    return startRequest(handle->line,
+                        [&](RequestId id) { return (m_provider.*start)(id, call, destination); });
+}
+
+LONG TapiService::startDevSpecific(HLINE line, void* params, DWORD size,
+                                   const std::function<LONG(RequestId, QByteArray&)>& start)
+{
+    if (size > 0 && !params)
+        return LINEERR_INVALPOINTER;
+    QByteArray block(static_cast<const char*>(params), static_cast<qsizetype>(size));
+    const LONG result = startRequest(line, [&](RequestId id) { return start(id, block); });
+    if (result > 0 && size > 0)
+        std::memcpy(params, block.constData(), std::min<size_t>(size, block.size()));
+    return result;
+}
+
 void TapiService::notifyOwnership(CallKey call, HCALL changed, DWORD infoStates)
 {
     for (const auto& [handle, record] : m_callHandles) {
@@ -128,12 +177,7 @@ void TapiService::forgetCallIfDone(CallKey call)
     m_provider.releaseCall(call);
     m_callDevices.erase(call);
     m_callAppNames.erase(call);
-    for (auto it = m_seen.begin(); it != m_seen.end();) {
-        if (it->second == call)
-            it = m_seen.erase(it);
-        else
-            ++it;
-    }
+    std::erase_if(m_seen, [&](const auto& entry) { return entry.second == call; });
 }
 
 LONG TapiService::parseCallParams(const OpenLine& line, const LINECALLPARAMS* params,
@@ -360,86 +404,32 @@ LONG TapiService::lineMakeCall(HLINE hLine, HCALL* lphCall, const char* lpszDest
 
 LONG TapiService::lineDial(HCALL hCall, const char* lpszDestAddress, DWORD /*dwCountryCode*/)
 {
-    Lock lock(m_provider.mutex());
-    CallHandle* handle = nullptr;
-    if (const LONG result = checkOwner(hCall, &handle))
-        return result;
-    if (!lpszDestAddress)
-        return LINEERR_INVALPOINTER;
-    const CallKey call = handle->call;
-    const QByteArray destination(lpszDestAddress);
-    return startRequest(handle->line,
-                        [&](RequestId id) { return m_provider.dial(id, call, destination); });
+    return ownerRequest(hCall, lpszDestAddress, &ServiceProvider::dial);
 }
-
-namespace {
-
-LONG checkUserUserInfo(const char* info, DWORD size)
-{
-    if (size > 0 && !info)
-        return LINEERR_INVALPOINTER;
-    // The exchange carries no user-user information.
-    if (size > 0)
-        return LINEERR_USERUSERINFOTOOBIG;
-    return 0;
-}
-
-} // namespace
 
 LONG TapiService::lineDrop(HCALL hCall, const char* lpsUserUserInfo, DWORD dwSize)
 {
-    Lock lock(m_provider.mutex());
-    CallHandle* handle = nullptr;
-    if (const LONG result = checkOwner(hCall, &handle))
-        return result;
-    if (const LONG result = checkUserUserInfo(lpsUserUserInfo, dwSize))
-        return result;
-    const CallKey call = handle->call;
-    return startRequest(handle->line, [&](RequestId id) { return m_provider.drop(id, call); });
+    return ownerRequest(hCall, &ServiceProvider::drop, lpsUserUserInfo, dwSize);
 }
 
 LONG TapiService::lineAnswer(HCALL hCall, const char* lpsUserUserInfo, DWORD dwSize)
 {
-    Lock lock(m_provider.mutex());
-    CallHandle* handle = nullptr;
-    if (const LONG result = checkOwner(hCall, &handle))
-        return result;
-    if (const LONG result = checkUserUserInfo(lpsUserUserInfo, dwSize))
-        return result;
-    const CallKey call = handle->call;
-    return startRequest(handle->line, [&](RequestId id) { return m_provider.answer(id, call); });
+    return ownerRequest(hCall, &ServiceProvider::answer, lpsUserUserInfo, dwSize);
 }
 
 LONG TapiService::lineAccept(HCALL hCall, const char* lpsUserUserInfo, DWORD dwSize)
 {
-    Lock lock(m_provider.mutex());
-    CallHandle* handle = nullptr;
-    if (const LONG result = checkOwner(hCall, &handle))
-        return result;
-    if (const LONG result = checkUserUserInfo(lpsUserUserInfo, dwSize))
-        return result;
-    const CallKey call = handle->call;
-    return startRequest(handle->line, [&](RequestId id) { return m_provider.accept(id, call); });
+    return ownerRequest(hCall, &ServiceProvider::accept, lpsUserUserInfo, dwSize);
 }
 
 LONG TapiService::lineHold(HCALL hCall)
 {
-    Lock lock(m_provider.mutex());
-    CallHandle* handle = nullptr;
-    if (const LONG result = checkOwner(hCall, &handle))
-        return result;
-    const CallKey call = handle->call;
-    return startRequest(handle->line, [&](RequestId id) { return m_provider.hold(id, call); });
+    return ownerRequest(hCall, &ServiceProvider::hold);
 }
 
 LONG TapiService::lineUnhold(HCALL hCall)
 {
-    Lock lock(m_provider.mutex());
-    CallHandle* handle = nullptr;
-    if (const LONG result = checkOwner(hCall, &handle))
-        return result;
-    const CallKey call = handle->call;
-    return startRequest(handle->line, [&](RequestId id) { return m_provider.unhold(id, call); });
+    return ownerRequest(hCall, &ServiceProvider::unhold);
 }
 
 LONG TapiService::lineSwapHold(HCALL hActiveCall, HCALL hHeldCall)
@@ -460,17 +450,7 @@ LONG TapiService::lineSwapHold(HCALL hActiveCall, HCALL hHeldCall)
 LONG TapiService::lineBlindTransfer(HCALL hCall, const char* lpszDestAddress,
                                     DWORD /*dwCountryCode*/)
 {
-    Lock lock(m_provider.mutex());
-    CallHandle* handle = nullptr;
-    if (const LONG result = checkOwner(hCall, &handle))
-        return result;
-    if (!lpszDestAddress)
-        return LINEERR_INVALPOINTER;
-    const CallKey call = handle->call;
-    const QByteArray destination(lpszDestAddress);
-    return startRequest(handle->line, [&](RequestId id) {
-        return m_provider.blindTransfer(id, call, destination);
-    });
+    return ownerRequest(hCall, lpszDestAddress, &ServiceProvider::blindTransfer);
 }
 
 LONG TapiService::lineSetupTransfer(HCALL hCall, HCALL* lphConsultCall,
@@ -561,16 +541,7 @@ LONG TapiService::lineUnpark(HLINE hLine, DWORD dwAddressID, HCALL* lphCall,
 
 LONG TapiService::lineRedirect(HCALL hCall, const char* lpszDestAddress, DWORD /*dwCountryCode*/)
 {
-    Lock lock(m_provider.mutex());
-    CallHandle* handle = nullptr;
-    if (const LONG result = checkOwner(hCall, &handle))
-        return result;
-    if (!lpszDestAddress)
-        return LINEERR_INVALPOINTER;
-    const CallKey call = handle->call;
-    const QByteArray destination(lpszDestAddress);
-    return startRequest(handle->line,
-                        [&](RequestId id) { return m_provider.redirect(id, call, destination); });
+    return ownerRequest(hCall, lpszDestAddress, &ServiceProvider::redirect);
 }
 
 LONG TapiService::lineGenerateDigits(HCALL hCall, DWORD dwDigitMode, const char* lpszDigits,
@@ -621,16 +592,10 @@ LONG TapiService::lineDevSpecific(HLINE hLine, DWORD dwAddressID, HCALL hCall, v
             return LINEERR_INVALCALLHANDLE;
         call = handle->call;
     }
-    if (dwSize > 0 && !lpParams)
-        return LINEERR_INVALPOINTER;
-    QByteArray params(static_cast<const char*>(lpParams), static_cast<qsizetype>(dwSize));
     const DWORD device = line->deviceId;
-    const LONG result = startRequest(hLine, [&](RequestId id) {
+    return startDevSpecific(hLine, lpParams, dwSize, [&](RequestId id, QByteArray& params) {
         return m_provider.devSpecific(id, device, dwAddressID, call, params);
     });
-    if (result > 0 && dwSize > 0)
-        std::memcpy(lpParams, params.constData(), std::min<size_t>(dwSize, params.size()));
-    return result;
 }
 
 LONG TapiService::lineDevSpecificFeature(HLINE hLine, DWORD dwFeature, void* lpParams, DWORD dwSize)
@@ -639,16 +604,10 @@ LONG TapiService::lineDevSpecificFeature(HLINE hLine, DWORD dwFeature, void* lpP
     const OpenLine* line = findLine(hLine);
     if (!line)
         return LINEERR_INVALLINEHANDLE;
-    if (dwSize > 0 && !lpParams)
-        return LINEERR_INVALPOINTER;
-    QByteArray params(static_cast<const char*>(lpParams), static_cast<qsizetype>(dwSize));
     const DWORD device = line->deviceId;
-    const LONG result = startRequest(hLine, [&](RequestId id) {
+    return startDevSpecific(hLine, lpParams, dwSize, [&](RequestId id, QByteArray& params) {
         return m_provider.devSpecificFeature(id, device, dwFeature, params);
     });
-    if (result > 0 && dwSize > 0)
-        std::memcpy(lpParams, params.constData(), std::min<size_t>(dwSize, params.size()));
-    return result;
 }
 
 } // namespace platform::tapi

@@ -150,18 +150,8 @@ void TapiService::lineClosedByProvider(DWORD deviceId)
     }
     for (HLINE hLine : closed) {
         post(hLine, hLine, LINE_CLOSE, 0, 0, 0);
-        for (auto it = m_callHandles.begin(); it != m_callHandles.end();) {
-            if (it->second.line == hLine)
-                it = m_callHandles.erase(it);
-            else
-                ++it;
-        }
-        for (auto it = m_seen.begin(); it != m_seen.end();) {
-            if (it->first == hLine)
-                it = m_seen.erase(it);
-            else
-                ++it;
-        }
+        std::erase_if(m_callHandles, [&](const auto& entry) { return entry.second.line == hLine; });
+        std::erase_if(m_seen, [&](const auto& entry) { return entry.first == hLine; });
         m_lines.erase(hLine);
     }
     for (auto it = m_callDevices.begin(); it != m_callDevices.end();) {

@@ -2,6 +2,66 @@
 
 namespace platform::wave {
 
+namespace {
+
+// Output and input devices are kept alike; these serve both lists.
+
+template <typename Device>
+Device* withHandle(const std::vector<std::unique_ptr<Device>>& devices, quint32 raw)
+{
+    if (raw == 0)
+        return nullptr;
+    for (const auto& d : devices)
+        if (d->rawHandle() == raw)
+            return d.get();
+    return nullptr;
+}
+
+template <typename Caps> MMRESULT fillCaps(const SimWaveDevice* d, Caps* caps)
+{
+    if (!d)
+        return MMSYSERR_BADDEVICEID;
+    if (!caps)
+        return MMSYSERR_INVALPARAM;
+    *caps = Caps{};
+    caps->szPname = d->name();
+    caps->dwFormats = d->capsFormats();
+    caps->wChannels = d->capsChannels();
+    return MMSYSERR_NOERROR;
+}
+
+} // namespace
+
+template <typename Handle, typename Device>
+MMRESULT SimWaveDevices::openDevice(Device* d, Handle* handle, const WAVEFORMATEX* format,
+                                    QObject* callbackWindow, quintptr instance, quint32 flags)
+{
+    if (handle)
+        *handle = Handle{};
+    const bool query = flags & WAVE_FORMAT_QUERY;
+    const quint32 callback = flags & CALLBACK_TYPEMASK;
+    const quint32 known =
+        CALLBACK_TYPEMASK | WAVE_FORMAT_QUERY | WAVE_ALLOWSYNC | WAVE_MAPPED | WAVE_FORMAT_DIRECT;
+    if (!d)
+        return MMSYSERR_BADDEVICEID;
+    if ((flags & ~known) != 0 || (callback != CALLBACK_NULL && callback != CALLBACK_WINDOW))
+        return MMSYSERR_INVALFLAG;
+    if (!format || (!query && !handle) || (callback == CALLBACK_WINDOW && !callbackWindow))
+        return MMSYSERR_INVALPARAM;
+    if (!d->supports(*format))
+        return WAVERR_BADFORMAT;
+    if (query)
+        return MMSYSERR_NOERROR;
+    if (d->isOpen())
+        return MMSYSERR_ALLOCATED;
+    const quint32 raw = m_nextHandle++;
+    QObject* sink = callback == CALLBACK_WINDOW ? callbackWindow : nullptr;
+    const MMRESULT opened = d->open(raw, *format, sink, instance);
+    if (opened == MMSYSERR_NOERROR)
+        *handle = Handle(raw);
+    return opened;
+}
+
 SimWaveDevices::SimWaveDevices() = default;
 SimWaveDevices::~SimWaveDevices() = default;
 
@@ -37,43 +97,12 @@ SimWaveInDevice* SimWaveDevices::inputDevice(quint32 deviceId) const
 
 SimWaveOutDevice* SimWaveDevices::find(HWAVEOUT handle) const
 {
-    if (handle == HWAVEOUT{})
-        return nullptr;
-    for (const auto& d : m_outputs)
-        if (d->rawHandle() == quint32(handle))
-            return d.get();
-    return nullptr;
+    return withHandle(m_outputs, quint32(handle));
 }
 
 SimWaveInDevice* SimWaveDevices::find(HWAVEIN handle) const
 {
-    if (handle == HWAVEIN{})
-        return nullptr;
-    for (const auto& d : m_inputs)
-        if (d->rawHandle() == quint32(handle))
-            return d.get();
-    return nullptr;
-}
-
-MMRESULT SimWaveDevices::checkOpen(const SimWaveDevice* device, bool hasHandle,
-                                   const WAVEFORMATEX* format, QObject* callbackWindow,
-                                   quint32 flags) const
-{
-    const bool query = flags & WAVE_FORMAT_QUERY;
-    const quint32 callback = flags & CALLBACK_TYPEMASK;
-    const quint32 known =
-        CALLBACK_TYPEMASK | WAVE_FORMAT_QUERY | WAVE_ALLOWSYNC | WAVE_MAPPED | WAVE_FORMAT_DIRECT;
-    if (!device)
-        return MMSYSERR_BADDEVICEID;
-    if ((flags & ~known) != 0 || (callback != CALLBACK_NULL && callback != CALLBACK_WINDOW))
-        return MMSYSERR_INVALFLAG;
-    if (!format || (!query && !hasHandle) || (callback == CALLBACK_WINDOW && !callbackWindow))
-        return MMSYSERR_INVALPARAM;
-    if (!device->supports(*format))
-        return WAVERR_BADFORMAT;
-    if (!query && device->isOpen())
-        return MMSYSERR_ALLOCATED;
-    return MMSYSERR_NOERROR;
+    return withHandle(m_inputs, quint32(handle));
 }
 
 quint32 SimWaveDevices::waveOutGetNumDevs() const
@@ -83,33 +112,13 @@ quint32 SimWaveDevices::waveOutGetNumDevs() const
 
 MMRESULT SimWaveDevices::waveOutGetDevCaps(quint32 deviceId, WAVEOUTCAPS* caps) const
 {
-    const SimWaveOutDevice* d = outputDevice(deviceId);
-    if (!d)
-        return MMSYSERR_BADDEVICEID;
-    if (!caps)
-        return MMSYSERR_INVALPARAM;
-    *caps = WAVEOUTCAPS{};
-    caps->szPname = d->name();
-    caps->dwFormats = d->capsFormats();
-    caps->wChannels = d->capsChannels();
-    return MMSYSERR_NOERROR;
+    return fillCaps(outputDevice(deviceId), caps);
 }
 
 MMRESULT SimWaveDevices::waveOutOpen(HWAVEOUT* handle, quint32 deviceId, const WAVEFORMATEX* format,
                                      QObject* callbackWindow, quintptr instance, quint32 flags)
 {
-    if (handle)
-        *handle = HWAVEOUT{};
-    SimWaveOutDevice* d = outputDevice(deviceId);
-    const MMRESULT r = checkOpen(d, handle != nullptr, format, callbackWindow, flags);
-    if (r != MMSYSERR_NOERROR || (flags & WAVE_FORMAT_QUERY))
-        return r;
-    const quint32 raw = m_nextHandle++;
-    QObject* sink = (flags & CALLBACK_TYPEMASK) == CALLBACK_WINDOW ? callbackWindow : nullptr;
-    const MMRESULT opened = d->open(raw, *format, sink, instance);
-    if (opened == MMSYSERR_NOERROR)
-        *handle = HWAVEOUT(raw);
-    return opened;
+    return openDevice(outputDevice(deviceId), handle, format, callbackWindow, instance, flags);
 }
 
 MMRESULT SimWaveDevices::waveOutPrepareHeader(HWAVEOUT device, WAVEHDR* header)
@@ -149,33 +158,13 @@ quint32 SimWaveDevices::waveInGetNumDevs() const
 
 MMRESULT SimWaveDevices::waveInGetDevCaps(quint32 deviceId, WAVEINCAPS* caps) const
 {
-    const SimWaveInDevice* d = inputDevice(deviceId);
-    if (!d)
-        return MMSYSERR_BADDEVICEID;
-    if (!caps)
-        return MMSYSERR_INVALPARAM;
-    *caps = WAVEINCAPS{};
-    caps->szPname = d->name();
-    caps->dwFormats = d->capsFormats();
-    caps->wChannels = d->capsChannels();
-    return MMSYSERR_NOERROR;
+    return fillCaps(inputDevice(deviceId), caps);
 }
 
 MMRESULT SimWaveDevices::waveInOpen(HWAVEIN* handle, quint32 deviceId, const WAVEFORMATEX* format,
                                     QObject* callbackWindow, quintptr instance, quint32 flags)
 {
-    if (handle)
-        *handle = HWAVEIN{};
-    SimWaveInDevice* d = inputDevice(deviceId);
-    const MMRESULT r = checkOpen(d, handle != nullptr, format, callbackWindow, flags);
-    if (r != MMSYSERR_NOERROR || (flags & WAVE_FORMAT_QUERY))
-        return r;
-    const quint32 raw = m_nextHandle++;
-    QObject* sink = (flags & CALLBACK_TYPEMASK) == CALLBACK_WINDOW ? callbackWindow : nullptr;
-    const MMRESULT opened = d->open(raw, *format, sink, instance);
-    if (opened == MMSYSERR_NOERROR)
-        *handle = HWAVEIN(raw);
-    return opened;
+    return openDevice(inputDevice(deviceId), handle, format, callbackWindow, instance, flags);
 }
 
 MMRESULT SimWaveDevices::waveInPrepareHeader(HWAVEIN device, WAVEHDR* header)

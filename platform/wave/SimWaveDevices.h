@@ -62,9 +62,10 @@ public:
 private:
     SimWaveOutDevice* find(HWAVEOUT handle) const;
     SimWaveInDevice* find(HWAVEIN handle) const;
-    // The checks both open calls share; MMSYSERR_NOERROR when the device may open.
-    MMRESULT checkOpen(const SimWaveDevice* device, bool hasHandle, const WAVEFORMATEX* format,
-                       QObject* callbackWindow, quint32 flags) const;
+    // Opening an output or an input device, or asking whether it would open.
+    template <typename Handle, typename Device>
+    MMRESULT openDevice(Device* d, Handle* handle, const WAVEFORMATEX* format,
+                        QObject* callbackWindow, quintptr instance, quint32 flags);
 
     std::vector<std::unique_ptr<SimWaveOutDevice>> m_outputs;
     std::vector<std::unique_ptr<SimWaveInDevice>> m_inputs;

@@ -173,6 +173,14 @@ bool named(const Names& names, const QString& text, const QString& what, DWORD* 
     return false;
 }
 
+// An option given by name or number; without it the value stays as it is.
+bool namedOption(const Arguments& args, const QString& option, const Names& names,
+                 const QString& what, DWORD* value, QString* error)
+{
+    return !args.options.contains(option) ||
+           named(names, args.options.value(option), what, value, error);
+}
+
 bool numberOption(const Arguments& args, const QString& name, DWORD fallback, DWORD* value,
                   QString* error)
 {
@@ -290,11 +298,8 @@ bool PhonesimInterpreter::execute(const QStringList& words, QString* output)
         DWORD line = 0;
         if (!numberOption(args, u"line"_s, 0, &line, &error) ||
             !numberOption(args, u"address"_s, 0, &call.address, &error) ||
-            (args.options.contains(u"origin"_s) &&
-             !named(origins(), args.options.value(u"origin"_s), u"origin"_s, &call.origin,
-                    &error)) ||
-            (args.options.contains(u"reason"_s) &&
-             !named(reasons(), args.options.value(u"reason"_s), u"reason"_s, &call.reason, &error)))
+            !namedOption(args, u"origin"_s, origins(), u"origin"_s, &call.origin, &error) ||
+            !namedOption(args, u"reason"_s, reasons(), u"reason"_s, &call.reason, &error))
             return failWith(error);
         const CallKey id = m_exchange.offerCall(line, call, &error);
         if (id == 0)
@@ -349,9 +354,7 @@ bool PhonesimInterpreter::execute(const QStringList& words, QString* output)
             return c.state != LINECALLSTATE_IDLE && c.state != LINECALLSTATE_DISCONNECTED;
         };
         if (!needValues(0, 0) || !pickCall(live, u"call to hang up"_s, &id) ||
-            (args.options.contains(u"mode"_s) &&
-             !named(disconnectModes(), args.options.value(u"mode"_s), u"disconnect mode"_s, &mode,
-                    &error)) ||
+            !namedOption(args, u"mode"_s, disconnectModes(), u"disconnect mode"_s, &mode, &error) ||
             !m_exchange.farEndHangsUp(id, mode, !args.flags.contains(u"keep"_s), &error))
             return failWith(error);
         *output = u"call %1 hung up (%2)"_s.arg(id).arg(nameOf(disconnectModes(), mode));
@@ -395,9 +398,8 @@ bool PhonesimInterpreter::execute(const QStringList& words, QString* output)
         return failWith(error);
     if (command == u"lift" || command == u"replace") {
         DWORD device = PHONEHOOKSWITCHDEV_HANDSET;
-        if (!needValues(0, 0) || (args.options.contains(u"device"_s) &&
-                                  !named(hookSwitchDevices(), args.options.value(u"device"_s),
-                                         u"device"_s, &device, &error)))
+        if (!needValues(0, 0) ||
+            !namedOption(args, u"device"_s, hookSwitchDevices(), u"device"_s, &device, &error))
             return failWith(error);
         const DWORD mode = command == u"lift" ? (device == PHONEHOOKSWITCHDEV_SPEAKER
                                                      ? PHONEHOOKSWITCHMODE_SPEAKER

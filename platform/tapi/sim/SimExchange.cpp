@@ -247,12 +247,7 @@ void SimExchange::callInfoChanged(Call& call, DWORD infoStates)
 
 void SimExchange::purge()
 {
-    for (auto it = m_calls.begin(); it != m_calls.end();) {
-        if (it->second.released)
-            it = m_calls.erase(it);
-        else
-            ++it;
-    }
+    std::erase_if(m_calls, [](const auto& entry) { return entry.second.released; });
 }
 
 void SimExchange::ringTick()

@@ -259,6 +259,7 @@ private:
     bool validPhone(DWORD phone) const { return phone < static_cast<DWORD>(m_phones.size()); }
     const SimLineConfig& lineConfig(DWORD line) const { return m_config.lines[int(line)]; }
     Call& newCall(DWORD line, DWORD address);
+    Call& newOutgoingCall(DWORD line, DWORD address);
     DWORD activeCallCount(DWORD line) const;
     DWORD featuresOf(const Call& call) const;
     CallSnapshot snapshot(const Call& call) const;
@@ -269,6 +270,15 @@ private:
     void completeRequest(RequestId request, LONG result);
     void callInfoChanged(Call& call, DWORD infoStates);
     void dialDigits(Call& call, const QString& digits);
+    using CallEffect = std::function<void(Call&)>;
+    // The common shape of a call operation. Its errors in the order they are
+    // reported: an unknown handle, an undiallable destination (when one is
+    // given), a state outside allowedStates. Otherwise the request completes
+    // and the effect runs on the call, all under the lock.
+    // A driving change of the call's information, reported with infoStates.
+    bool changeCallInfo(CallKey id, DWORD infoStates, QString* error, const CallEffect& change);
+    LONG callOperation(RequestId request, CallKey id, DWORD allowedStates, const CallEffect& effect,
+                       const QString* destination = nullptr);
     void updatePhoneOfLine(DWORD line);
     void setPhoneRingMode(Phone& phone, DWORD phoneId, DWORD mode);
     void setPhoneLamp(Phone& phone, DWORD phoneId, DWORD lamp, DWORD mode);

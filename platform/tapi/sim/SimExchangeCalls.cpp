@@ -68,6 +68,18 @@ void SimExchange::dialDigits(Call& call, const QString& digits)
         setState(*c, LINECALLSTATE_RINGBACK, 0);
 }
 
+// A call this side makes: the caller is the line's own address.
+SimExchange::Call& SimExchange::newOutgoingCall(DWORD line, DWORD address)
+{
+    Call& call = newCall(line, address);
+    call.outgoing = true;
+    call.origin = LINECALLORIGIN_OUTBOUND;
+    call.reason = LINECALLREASON_DIRECT;
+    const QString own = lineConfig(line).addresses.value(int(address));
+    call.caller = {own, QString(), partyFlags(own, QString())};
+    return call;
+}
+
 LONG SimExchange::makeCall(RequestId request, DWORD deviceId, const QByteArray& destination,
                            const CallSettings& settings)
 {
@@ -75,23 +87,17 @@ LONG SimExchange::makeCall(RequestId request, DWORD deviceId, const QByteArray& 
     purge();
     if (!validLine(deviceId))
         return LINEERR_BADDEVICEID;
-    const SimLineConfig& line = lineConfig(deviceId);
     const QString dest = fromCodepage1252(destination);
     if (!dest.trimmed().isEmpty() && !isDialable(dest))
         return LINEERR_INVALADDRESS;
     if (activeCallCount(deviceId) >= 1)
         return LINEERR_CALLUNAVAIL;
 
-    Call& call = newCall(deviceId, settings.addressId);
-    call.outgoing = true;
-    call.origin = LINECALLORIGIN_OUTBOUND;
-    call.reason = LINECALLREASON_DIRECT;
+    Call& call = newOutgoingCall(deviceId, settings.addressId);
     if (settings.bearerMode)
         call.bearerMode = settings.bearerMode;
     if (settings.mediaMode)
         call.mediaMode = settings.mediaMode;
-    const QString own = line.addresses.value(int(settings.addressId));
-    call.caller = {own, QString(), partyFlags(own, QString())};
     const CallKey id = call.id;
     if (m_events)
         m_events->callCreated(id, deviceId, request);
@@ -103,93 +109,72 @@ LONG SimExchange::makeCall(RequestId request, DWORD deviceId, const QByteArray& 
     return 0;
 }
 
-LONG SimExchange::dial(RequestId request, CallKey id, const QByteArray& destination)
+LONG SimExchange::callOperation(RequestId request, CallKey id, DWORD allowedStates,
+                                const CallEffect& effect, const QString* destination)
 {
     Lock lock(m_mutex);
     purge();
     Call* call = findCall(id);
     if (!call)
         return LINEERR_INVALCALLHANDLE;
-    const QString dest = fromCodepage1252(destination);
-    if (!isDialable(dest))
+    if (destination && !isDialable(*destination))
         return LINEERR_INVALADDRESS;
-    const DWORD state = call->state;
-    if (state == LINECALLSTATE_CONNECTED) {
-        // Digits on an established call go to the far end as tones.
-        QString tones;
-        for (QChar c : dest) {
-            if (isDtmfDigit(c))
-                tones.append(c.toUpper());
-        }
-        call->digitsSent += tones;
-        completeRequest(request, 0);
-        return 0;
-    }
-    if (state != LINECALLSTATE_DIALTONE && state != LINECALLSTATE_DIALING)
+    if (!(call->state & allowedStates))
         return LINEERR_INVALCALLSTATE;
     completeRequest(request, 0);
-    dialDigits(*call, dest);
+    effect(*call);
     return 0;
+}
+
+LONG SimExchange::dial(RequestId request, CallKey id, const QByteArray& destination)
+{
+    const QString dest = fromCodepage1252(destination);
+    const DWORD allowed = LINECALLSTATE_CONNECTED | LINECALLSTATE_DIALTONE | LINECALLSTATE_DIALING;
+    return callOperation(
+        request, id, allowed,
+        [&](Call& call) {
+            if (call.state != LINECALLSTATE_CONNECTED) {
+                dialDigits(call, dest);
+                return;
+            }
+            // Digits on an established call go to the far end as tones.
+            for (QChar c : dest) {
+                if (isDtmfDigit(c))
+                    call.digitsSent.append(c.toUpper());
+            }
+        },
+        &dest);
 }
 
 LONG SimExchange::drop(RequestId request, CallKey id)
 {
-    Lock lock(m_mutex);
-    purge();
-    Call* call = findCall(id);
-    if (!call)
-        return LINEERR_INVALCALLHANDLE;
-    if (call->state == LINECALLSTATE_IDLE)
-        return LINEERR_INVALCALLSTATE;
-    completeRequest(request, 0);
-    if (call->state & kAlertingStates)
-        call->note = u"rejected"_s;
-    setState(*call, LINECALLSTATE_IDLE, 0);
-    return 0;
+    return callOperation(request, id, ~DWORD(LINECALLSTATE_IDLE), [this](Call& call) {
+        if (call.state & kAlertingStates)
+            call.note = u"rejected"_s;
+        setState(call, LINECALLSTATE_IDLE, 0);
+    });
 }
 
 LONG SimExchange::answer(RequestId request, CallKey id)
 {
-    Lock lock(m_mutex);
-    purge();
-    Call* call = findCall(id);
-    if (!call)
-        return LINEERR_INVALCALLHANDLE;
-    if (!(call->state & kAlertingStates))
-        return LINEERR_INVALCALLSTATE;
-    completeRequest(request, 0);
-    setState(*call, LINECALLSTATE_CONNECTED, LINECONNECTEDMODE_ACTIVE);
-    return 0;
+    return callOperation(request, id, kAlertingStates, [this](Call& call) {
+        setState(call, LINECALLSTATE_CONNECTED, LINECONNECTEDMODE_ACTIVE);
+    });
 }
 
 LONG SimExchange::accept(RequestId request, CallKey id)
 {
-    Lock lock(m_mutex);
-    purge();
-    Call* call = findCall(id);
-    if (!call)
-        return LINEERR_INVALCALLHANDLE;
-    if (call->state != LINECALLSTATE_OFFERING)
-        return LINEERR_INVALCALLSTATE;
-    completeRequest(request, 0);
-    setState(*call, LINECALLSTATE_ACCEPTED, 0);
-    if (Call* c = findCall(id); c && c->state == LINECALLSTATE_ACCEPTED && !c->alerting)
-        startAlerting(*c);
-    return 0;
+    return callOperation(request, id, LINECALLSTATE_OFFERING, [this, id](Call& call) {
+        setState(call, LINECALLSTATE_ACCEPTED, 0);
+        if (Call* c = findCall(id); c && c->state == LINECALLSTATE_ACCEPTED && !c->alerting)
+            startAlerting(*c);
+    });
 }
 
 LONG SimExchange::hold(RequestId request, CallKey id)
 {
-    Lock lock(m_mutex);
-    purge();
-    Call* call = findCall(id);
-    if (!call)
-        return LINEERR_INVALCALLHANDLE;
-    if (call->state != LINECALLSTATE_CONNECTED)
-        return LINEERR_INVALCALLSTATE;
-    completeRequest(request, 0);
-    setState(*call, LINECALLSTATE_ONHOLD, 0);
-    return 0;
+    return callOperation(request, id, LINECALLSTATE_CONNECTED,
+                         [this](Call& call) { setState(call, LINECALLSTATE_ONHOLD, 0); });
 }
 
 LONG SimExchange::unhold(RequestId request, CallKey id)
@@ -229,20 +214,14 @@ LONG SimExchange::swapHold(RequestId request, CallKey activeId, CallKey heldId)
 
 LONG SimExchange::blindTransfer(RequestId request, CallKey id, const QByteArray& destination)
 {
-    Lock lock(m_mutex);
-    purge();
-    Call* call = findCall(id);
-    if (!call)
-        return LINEERR_INVALCALLHANDLE;
     const QString dest = fromCodepage1252(destination);
-    if (!isDialable(dest))
-        return LINEERR_INVALADDRESS;
-    if (call->state != LINECALLSTATE_CONNECTED)
-        return LINEERR_INVALCALLSTATE;
-    completeRequest(request, 0);
-    call->note = u"transferred to "_s + dest.trimmed();
-    setState(*call, LINECALLSTATE_IDLE, 0);
-    return 0;
+    return callOperation(
+        request, id, LINECALLSTATE_CONNECTED,
+        [&](Call& call) {
+            call.note = u"transferred to "_s + dest.trimmed();
+            setState(call, LINECALLSTATE_IDLE, 0);
+        },
+        &dest);
 }
 
 LONG SimExchange::setupTransfer(RequestId request, CallKey id)
@@ -256,12 +235,7 @@ LONG SimExchange::setupTransfer(RequestId request, CallKey id)
         return LINEERR_INVALCALLSTATE;
     const DWORD line = call->line;
     const DWORD address = call->address;
-    Call& consult = newCall(line, address);
-    consult.outgoing = true;
-    consult.origin = LINECALLORIGIN_OUTBOUND;
-    consult.reason = LINECALLREASON_DIRECT;
-    const QString own = lineConfig(line).addresses.value(int(address));
-    consult.caller = {own, QString(), partyFlags(own, QString())};
+    Call& consult = newOutgoingCall(line, address);
     consult.relatedCall = id;
     const CallKey consultId = consult.id;
     if (Call* held = findCall(id))
@@ -374,20 +348,14 @@ LONG SimExchange::unpark(RequestId request, DWORD deviceId, DWORD addressId,
 
 LONG SimExchange::redirect(RequestId request, CallKey id, const QByteArray& destination)
 {
-    Lock lock(m_mutex);
-    purge();
-    Call* call = findCall(id);
-    if (!call)
-        return LINEERR_INVALCALLHANDLE;
     const QString dest = fromCodepage1252(destination);
-    if (!isDialable(dest))
-        return LINEERR_INVALADDRESS;
-    if (!(call->state & kAlertingStates))
-        return LINEERR_INVALCALLSTATE;
-    completeRequest(request, 0);
-    call->note = u"redirected to "_s + dest.trimmed();
-    setState(*call, LINECALLSTATE_IDLE, 0);
-    return 0;
+    return callOperation(
+        request, id, kAlertingStates,
+        [&](Call& call) {
+            call.note = u"redirected to "_s + dest.trimmed();
+            setState(call, LINECALLSTATE_IDLE, 0);
+        },
+        &dest);
 }
 
 LONG SimExchange::generateDigits(CallKey id, DWORD digitMode, const QByteArray& digits)

@@ -165,61 +165,52 @@ bool SimExchange::farEndSendsDigits(CallKey id, const QString& digits, QString* 
     return true;
 }
 
-bool SimExchange::setCallerParty(CallKey id, const QString& number, const QString& name,
-                                 QString* error)
+bool SimExchange::changeCallInfo(CallKey id, DWORD infoStates, QString* error,
+                                 const CallEffect& change)
 {
     Lock lock(m_mutex);
     Call* call = callForDriving(id, error);
     if (!call)
         return false;
-    call->caller = {number, name, partyFlags(number, name)};
-    callInfoChanged(*call, LINECALLINFOSTATE_CALLERID);
+    change(*call);
+    callInfoChanged(*call, infoStates);
     return true;
+}
+
+bool SimExchange::setCallerParty(CallKey id, const QString& number, const QString& name,
+                                 QString* error)
+{
+    return changeCallInfo(id, LINECALLINFOSTATE_CALLERID, error, [&](Call& call) {
+        call.caller = {number, name, partyFlags(number, name)};
+    });
 }
 
 bool SimExchange::setConnectedParty(CallKey id, const QString& number, const QString& name,
                                     QString* error)
 {
-    Lock lock(m_mutex);
-    Call* call = callForDriving(id, error);
-    if (!call)
-        return false;
-    call->connected = {number, name, partyFlags(number, name)};
-    callInfoChanged(*call, LINECALLINFOSTATE_CONNECTEDID);
-    return true;
+    return changeCallInfo(id, LINECALLINFOSTATE_CONNECTEDID, error, [&](Call& call) {
+        call.connected = {number, name, partyFlags(number, name)};
+    });
 }
 
 bool SimExchange::setRedirectingNumber(CallKey id, const QString& number, QString* error)
 {
-    Lock lock(m_mutex);
-    Call* call = callForDriving(id, error);
-    if (!call)
-        return false;
-    call->redirecting = {number, QString(), partyFlags(number, QString())};
-    callInfoChanged(*call, LINECALLINFOSTATE_REDIRECTINGID);
-    return true;
+    return changeCallInfo(id, LINECALLINFOSTATE_REDIRECTINGID, error, [&](Call& call) {
+        call.redirecting = {number, QString(), partyFlags(number, QString())};
+    });
 }
 
 bool SimExchange::setRedirectionNumber(CallKey id, const QString& number, QString* error)
 {
-    Lock lock(m_mutex);
-    Call* call = callForDriving(id, error);
-    if (!call)
-        return false;
-    call->redirection = {number, QString(), partyFlags(number, QString())};
-    callInfoChanged(*call, LINECALLINFOSTATE_REDIRECTIONID);
-    return true;
+    return changeCallInfo(id, LINECALLINFOSTATE_REDIRECTIONID, error, [&](Call& call) {
+        call.redirection = {number, QString(), partyFlags(number, QString())};
+    });
 }
 
 bool SimExchange::setChargingInfo(CallKey id, const QString& text, QString* error)
 {
-    Lock lock(m_mutex);
-    Call* call = callForDriving(id, error);
-    if (!call)
-        return false;
-    call->chargingInfo = text;
-    callInfoChanged(*call, LINECALLINFOSTATE_CHARGINGINFO);
-    return true;
+    return changeCallInfo(id, LINECALLINFOSTATE_CHARGINGINFO, error,
+                          [&](Call& call) { call.chargingInfo = text; });
 }
 
 bool SimExchange::closeLineFromDriver(DWORD line, QString* error)
@@ -279,13 +270,14 @@ bool SimExchange::setHookSwitch(DWORD phoneId, DWORD hookSwitchDev, DWORD mode, 
         return fail(error, u"hookswitch mode %1 is not valid"_s.arg(mode));
     if (*current == mode)
         return true;
-    const bool wasOffHook = phone.handset > PHONEHOOKSWITCHMODE_ONHOOK ||
-                            phone.speaker > PHONEHOOKSWITCHMODE_ONHOOK ||
-                            phone.headset > PHONEHOOKSWITCHMODE_ONHOOK;
+    const auto anyOffHook = [&phone] {
+        return phone.handset > PHONEHOOKSWITCHMODE_ONHOOK ||
+               phone.speaker > PHONEHOOKSWITCHMODE_ONHOOK ||
+               phone.headset > PHONEHOOKSWITCHMODE_ONHOOK;
+    };
+    const bool wasOffHook = anyOffHook();
     *current = mode;
-    const bool offHook = phone.handset > PHONEHOOKSWITCHMODE_ONHOOK ||
-                         phone.speaker > PHONEHOOKSWITCHMODE_ONHOOK ||
-                         phone.headset > PHONEHOOKSWITCHMODE_ONHOOK;
+    const bool offHook = anyOffHook();
     if (m_events)
         m_events->phoneStateChanged(phoneId, state, mode);
 

@@ -14,19 +14,20 @@ void RecordingWaveDevices::failCall(const QString& call, MMRESULT result, int pa
     m_failures[call] = Failure{result, passing};
 }
 
-bool RecordingWaveDevices::intercept(const QString& call, const QString& detail, MMRESULT* result)
+MMRESULT RecordingWaveDevices::forward(const QString& call, const std::function<MMRESULT()>& real,
+                                       const QString& detail)
 {
     m_trace(detail.isEmpty() ? call : call + QLatin1Char(' ') + detail);
     const auto it = m_failures.find(call);
     if (it == m_failures.end())
-        return false;
+        return real();
     if (it->second.passing > 0) {
         --it->second.passing;
-        return false;
+        return real();
     }
-    *result = it->second.result;
+    const MMRESULT result = it->second.result;
     m_failures.erase(it);
-    return true;
+    return result;
 }
 
 quint32 RecordingWaveDevices::waveOutGetNumDevs() const
@@ -43,51 +44,41 @@ MMRESULT RecordingWaveDevices::waveOutOpen(HWAVEOUT* handle, quint32 deviceId,
                                            const WAVEFORMATEX* format, QObject* callbackWindow,
                                            quintptr instance, quint32 flags)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveOutOpen"), QString::number(deviceId), &r))
-        return r;
-    return m_real.waveOutOpen(handle, deviceId, format, callbackWindow, instance, flags);
+    return forward(
+        QStringLiteral("waveOutOpen"),
+        [&] {
+            return m_real.waveOutOpen(handle, deviceId, format, callbackWindow, instance, flags);
+        },
+        QString::number(deviceId));
 }
 
 MMRESULT RecordingWaveDevices::waveOutPrepareHeader(HWAVEOUT device, WAVEHDR* header)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveOutPrepareHeader"), QString(), &r))
-        return r;
-    return m_real.waveOutPrepareHeader(device, header);
+    return forward(QStringLiteral("waveOutPrepareHeader"),
+                   [&] { return m_real.waveOutPrepareHeader(device, header); });
 }
 
 MMRESULT RecordingWaveDevices::waveOutUnprepareHeader(HWAVEOUT device, WAVEHDR* header)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveOutUnprepareHeader"), QString(), &r))
-        return r;
-    return m_real.waveOutUnprepareHeader(device, header);
+    return forward(QStringLiteral("waveOutUnprepareHeader"),
+                   [&] { return m_real.waveOutUnprepareHeader(device, header); });
 }
 
 MMRESULT RecordingWaveDevices::waveOutWrite(HWAVEOUT device, WAVEHDR* header)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveOutWrite"),
-                  header ? QString::number(header->dwBufferLength) : QString(), &r))
-        return r;
-    return m_real.waveOutWrite(device, header);
+    return forward(
+        QStringLiteral("waveOutWrite"), [&] { return m_real.waveOutWrite(device, header); },
+        header ? QString::number(header->dwBufferLength) : QString());
 }
 
 MMRESULT RecordingWaveDevices::waveOutReset(HWAVEOUT device)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveOutReset"), QString(), &r))
-        return r;
-    return m_real.waveOutReset(device);
+    return forward(QStringLiteral("waveOutReset"), [&] { return m_real.waveOutReset(device); });
 }
 
 MMRESULT RecordingWaveDevices::waveOutClose(HWAVEOUT device)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveOutClose"), QString(), &r))
-        return r;
-    return m_real.waveOutClose(device);
+    return forward(QStringLiteral("waveOutClose"), [&] { return m_real.waveOutClose(device); });
 }
 
 quint32 RecordingWaveDevices::waveInGetNumDevs() const
@@ -104,66 +95,50 @@ MMRESULT RecordingWaveDevices::waveInOpen(HWAVEIN* handle, quint32 deviceId,
                                           const WAVEFORMATEX* format, QObject* callbackWindow,
                                           quintptr instance, quint32 flags)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveInOpen"), QString::number(deviceId), &r))
-        return r;
-    return m_real.waveInOpen(handle, deviceId, format, callbackWindow, instance, flags);
+    return forward(
+        QStringLiteral("waveInOpen"),
+        [&] {
+            return m_real.waveInOpen(handle, deviceId, format, callbackWindow, instance, flags);
+        },
+        QString::number(deviceId));
 }
 
 MMRESULT RecordingWaveDevices::waveInPrepareHeader(HWAVEIN device, WAVEHDR* header)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveInPrepareHeader"), QString(), &r))
-        return r;
-    return m_real.waveInPrepareHeader(device, header);
+    return forward(QStringLiteral("waveInPrepareHeader"),
+                   [&] { return m_real.waveInPrepareHeader(device, header); });
 }
 
 MMRESULT RecordingWaveDevices::waveInUnprepareHeader(HWAVEIN device, WAVEHDR* header)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveInUnprepareHeader"), QString(), &r))
-        return r;
-    return m_real.waveInUnprepareHeader(device, header);
+    return forward(QStringLiteral("waveInUnprepareHeader"),
+                   [&] { return m_real.waveInUnprepareHeader(device, header); });
 }
 
 MMRESULT RecordingWaveDevices::waveInAddBuffer(HWAVEIN device, WAVEHDR* header)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveInAddBuffer"), QString(), &r))
-        return r;
-    return m_real.waveInAddBuffer(device, header);
+    return forward(QStringLiteral("waveInAddBuffer"),
+                   [&] { return m_real.waveInAddBuffer(device, header); });
 }
 
 MMRESULT RecordingWaveDevices::waveInStart(HWAVEIN device)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveInStart"), QString(), &r))
-        return r;
-    return m_real.waveInStart(device);
+    return forward(QStringLiteral("waveInStart"), [&] { return m_real.waveInStart(device); });
 }
 
 MMRESULT RecordingWaveDevices::waveInStop(HWAVEIN device)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveInStop"), QString(), &r))
-        return r;
-    return m_real.waveInStop(device);
+    return forward(QStringLiteral("waveInStop"), [&] { return m_real.waveInStop(device); });
 }
 
 MMRESULT RecordingWaveDevices::waveInReset(HWAVEIN device)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveInReset"), QString(), &r))
-        return r;
-    return m_real.waveInReset(device);
+    return forward(QStringLiteral("waveInReset"), [&] { return m_real.waveInReset(device); });
 }
 
 MMRESULT RecordingWaveDevices::waveInClose(HWAVEIN device)
 {
-    MMRESULT r = 0;
-    if (intercept(QStringLiteral("waveInClose"), QString(), &r))
-        return r;
-    return m_real.waveInClose(device);
+    return forward(QStringLiteral("waveInClose"), [&] { return m_real.waveInClose(device); });
 }
 
 } // namespace wavetest

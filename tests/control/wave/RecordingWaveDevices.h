@@ -57,8 +57,10 @@ public:
     platform::wave::MMRESULT waveInClose(platform::wave::HWAVEIN device) override;
 
 private:
-    // Traces the call; true (with *result set) when it is to fail.
-    bool intercept(const QString& call, const QString& detail, platform::wave::MMRESULT* result);
+    // Traces the call and hands it to the real devices, unless it is to fail.
+    platform::wave::MMRESULT forward(const QString& call,
+                                     const std::function<platform::wave::MMRESULT()>& real,
+                                     const QString& detail = QString());
 
     struct Failure {
         platform::wave::MMRESULT result;
