@@ -172,6 +172,8 @@ public:
     // What happened with the last caller-ID event: the event's values, then
     // what the identification made of the number.
     QString LastCallEvent;
+    // Nesting depth of the caller-ID event handling (0: none runs).
+    qint32 lSuche = 0;
 
     // The close handler (shutdown); it runs whenever the window gets a close
     // event, before the window goes.

@@ -6,8 +6,10 @@
 #include "app/calls/CallerIdentification.h"
 #include "app/calls/Dialling.h"
 #include "app/calls/NumberPreparation.h"
+#include "app/calls/TelephonyEvents.h"
 #include "app/core/NoActSide.h"
 #include "app/core/TapiButton.h"
+#include "app/core/TapiWindows.h"
 #include "app/core/WindowTimer.h"
 #include "app/core/frmHaupt.h"
 #include "app/core/frmStatus.h"
@@ -25,6 +27,8 @@ FonkelProgram::~FonkelProgram()
 {
     // The parts hold on to the window; they go first.
     m_status.reset();
+    m_telephony.reset();
+    m_tapiWindows.reset();
     m_dialling.reset();
     m_identification.reset();
     m_numbers.reset();
@@ -66,6 +70,9 @@ void FonkelProgram::createMainWindow()
     m_identification =
         std::make_unique<CallerIdentification>(*m_window, *m_numbers, m_members, *m_act);
     m_dialling = std::make_unique<Dialling>(*m_window, *m_control, *m_options, m_seams.registry);
+    m_tapiWindows = std::make_unique<TapiWindows>(*m_window, *m_control);
+    m_telephony = std::make_unique<TelephonyEvents>(*m_window, *m_control, m_members,
+                                                    *m_identification, *m_tapiWindows);
 
     connect(m_window->TimerACT, &WindowTimer::timeout, this, &FonkelProgram::TimerACT_Timer);
     m_window->setCloseHandler([this] { Form_Unload(); });

@@ -42,6 +42,8 @@ class ActSide;
 class CallerIdentification;
 class Dialling;
 class NumberPreparation;
+class TapiWindows;
+class TelephonyEvents;
 class frmHaupt;
 class frmStatus;
 class modOptionen;
@@ -89,6 +91,8 @@ public:
     NumberPreparation* numbers() const { return m_numbers.get(); }
     CallerIdentification* identification() const { return m_identification.get(); }
     Dialling* dialling() const { return m_dialling.get(); }
+    TelephonyEvents* telephonyEvents() const { return m_telephony.get(); }
+    TapiWindows* tapiWindows() const { return m_tapiWindows.get(); }
     ActSide* act() const { return m_act.get(); }
 
     // The status popup while the load handler runs, nullptr otherwise.
@@ -124,6 +128,8 @@ private:
     std::unique_ptr<NumberPreparation> m_numbers;
     std::unique_ptr<CallerIdentification> m_identification;
     std::unique_ptr<Dialling> m_dialling;
+    std::unique_ptr<TapiWindows> m_tapiWindows;
+    std::unique_ptr<TelephonyEvents> m_telephony;
     std::unique_ptr<frmStatus> m_status;
     bool m_unloaded = false;
 };

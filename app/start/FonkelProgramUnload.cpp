@@ -4,6 +4,7 @@
 #include "app/calls/NumberPreparation.h"
 #include "app/core/ActSide.h"
 #include "app/core/TapiButton.h"
+#include "app/core/TapiWindows.h"
 #include "app/core/frmHaupt.h"
 #include "app/core/modOptionen.h"
 #include "app/localdata/clFonkelDaten.h"
@@ -38,6 +39,7 @@ void FonkelProgram::Form_Unload()
         return;
     m_unloaded = true;
 
+    m_tapiWindows->UnloadProtokoll();
     frmHaupt& w = *m_window;
     if (w.cmdInitTapi->tag() == u"aktiv") {
         m_control->TapiLineClose();
