@@ -16,5 +16,8 @@ function(fonkel_add_test name)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
+        # Parameterised cases are named by index: their values hold pointers
+        # and characters that make poor ctest names.
+        NO_PRETTY_VALUES
         PROPERTIES ${props})
 endfunction()

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using platform::desktop::InMemoryDesktop;
 using platform::desktop::WindowId;
 
@@ -19,6 +21,12 @@ struct TopCase {
     const char* titlePattern;
     bool found;
 };
+
+// Shows the case in failure messages.
+void PrintTo(const TopCase& c, std::ostream* os)
+{
+    *os << c.className << " / " << c.title << " ~ " << c.classPattern << " / " << c.titlePattern;
+}
 
 class TopWindowMatching : public ::testing::TestWithParam<TopCase> {};
 

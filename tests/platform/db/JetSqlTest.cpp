@@ -12,6 +12,12 @@ struct Translation {
     const char* sqlite;
 };
 
+// Shows the case in failure messages.
+void PrintTo(const Translation& c, std::ostream* os)
+{
+    *os << '"' << c.jet << '"';
+}
+
 class JetSqlTranslation : public ::testing::TestWithParam<Translation> {};
 
 TEST_P(JetSqlTranslation, BecomesSqlite)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace platform::desktop;
 
 namespace {
@@ -10,6 +12,12 @@ struct NotationCase {
     const char* keys;
     const char* strokes;
 };
+
+// Shows the case in failure messages.
+void PrintTo(const NotationCase& c, std::ostream* os)
+{
+    *os << '"' << c.keys << '"';
+}
 
 class KeyNotation : public ::testing::TestWithParam<NotationCase> {};
 
