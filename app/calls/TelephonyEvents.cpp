@@ -2,7 +2,6 @@
 
 #include "CallerIdentification.h"
 
-#include "app/core/LocaleDateTime.h"
 #include "app/core/PanelStatusBar.h"
 #include "app/core/TapiButton.h"
 #include "app/core/TapiWindows.h"
@@ -10,6 +9,7 @@
 #include "app/core/frmProtokoll.h"
 #include "app/core/modHaupt.h"
 #include "control/line/Lintaro.h"
+#include "platform/ui/LocaleDateTime.h"
 #include "platform/ui/UserInterface.h"
 
 #include <QAction>
@@ -216,8 +216,8 @@ void TelephonyEvents::OnCallerID(const QString& CNumber, const QString& CName,
 
     const QDateTime now = QDateTime::currentDateTime();
     m_window.LastCallEvent = QStringLiteral("OnCallerEvent:") + QString::number(lSuche) + u' ' +
-                             LocaleDateTime::shortDate(now.date()) + u' ' +
-                             LocaleDateTime::longTime(now.time()) + CrLf;
+                             platform::ui::LocaleDateTime::shortDate(now.date()) + u' ' +
+                             platform::ui::LocaleDateTime::longTime(now.time()) + CrLf;
     m_window.LastCallEvent += QStringLiteral("CNumber:") + CNumber + CrLf;
     m_window.LastCallEvent += QStringLiteral("CName:") + CName + CrLf;
     m_window.LastCallEvent += QStringLiteral("CPartyID:") + CPartyID + CrLf;

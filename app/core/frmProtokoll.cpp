@@ -1,7 +1,7 @@
 #include "frmProtokoll.h"
 
-#include "LocaleDateTime.h"
 #include "Twips.h"
+#include "platform/ui/LocaleDateTime.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -67,9 +67,10 @@ void frmProtokoll::PrintProtokoll(const QString& event, const QString& values)
 {
     const QDateTime now = QDateTime::currentDateTime();
     // Date and time are read each on its own, as the log always did.
-    const QString line = LocaleDateTime::shortDate(QDate::currentDate()) + u' ' +
-                         LocaleDateTime::longTime(now.time()) + QStringLiteral(" Event: ") + event +
-                         QStringLiteral(" Values: ") + oneLine(values);
+    const QString line = platform::ui::LocaleDateTime::shortDate(QDate::currentDate()) + u' ' +
+                         platform::ui::LocaleDateTime::longTime(now.time()) +
+                         QStringLiteral(" Event: ") + event + QStringLiteral(" Values: ") +
+                         oneLine(values);
     // Every line begins with a line break, the first one included: the box
     // starts with an empty line.
     QScrollBar* scroll = txbProtokoll->verticalScrollBar();

@@ -1,9 +1,10 @@
 #include "control/line/StatusLog.h"
 
+#include "platform/ui/LocaleDateTime.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QTime>
 
 #include <dlfcn.h>
@@ -44,16 +45,5 @@ QString StatusLog::formatEntry(const QString& time, const QString& code, const L
 
 QString StatusLog::timeOfDay()
 {
-    // The locale's long time format without its time zone: a time of day.
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    QString plain;
-    bool quoted = false;
-    for (const QChar c : format) {
-        if (c == u'\'')
-            quoted = !quoted;
-        if (!quoted && c == u't')
-            continue;
-        plain += c;
-    }
-    return QLocale::system().toString(QTime::currentTime(), plain.trimmed());
+    return platform::ui::LocaleDateTime::longTime(QTime::currentTime());
 }

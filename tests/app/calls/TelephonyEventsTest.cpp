@@ -8,12 +8,12 @@
 #include "app/calls/CallerIdentification.h"
 #include "app/calls/TelephonyEvents.h"
 #include "app/core/ListView.h"
-#include "app/core/LocaleDateTime.h"
 #include "app/core/PanelStatusBar.h"
 #include "app/core/TapiButton.h"
 #include "app/core/TapiWindows.h"
 #include "app/core/frmProtokoll.h"
 #include "platform/tapi/TapiConstants.h"
+#include "platform/ui/LocaleDateTime.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -258,7 +258,7 @@ TEST_F(TelephonyEventsTest, CallRungByTheExchangeShowsInTheFirstPanelAndTheLog)
               QStringList{u"COfferingMode=\"ACTIVE\", CCallHandle="_s + handle});
     EXPECT_EQ(logged(u"OnRinging"_s).value(0), u"CRingMode=1, CRingCount=0"_s);
     EXPECT_TRUE(logged(u"OnCallReason"_s).isEmpty());
-    const QString today = fonkel::LocaleDateTime::shortDate(QDate::currentDate());
+    const QString today = platform::ui::LocaleDateTime::shortDate(QDate::currentDate());
     for (const LogLine& line : logLines())
         EXPECT_TRUE(line.when.startsWith(today + u' ')) << line.when.toStdString();
 

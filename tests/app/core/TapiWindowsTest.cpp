@@ -3,13 +3,13 @@
 // simulated exchange.
 #include "app/core/TapiWindows.h"
 #include "app/core/DriverReport.h"
-#include "app/core/LocaleDateTime.h"
 #include "app/core/Twips.h"
 #include "app/core/frmHaupt.h"
 #include "app/core/frmProtokoll.h"
 #include "app/core/frmTapiInfo.h"
 #include "control/line/Lintaro.h"
 #include "control/line/LintaroDevices.h"
+#include "platform/ui/LocaleDateTime.h"
 #include "platform/ui/ScriptedUserInterface.h"
 #include "tests/app/QStringPrinter.h"
 #include "tests/support/TestSupport.h"
@@ -62,12 +62,12 @@ protected:
 
 TEST_F(LogWindow, EachEventIsOneLineWithDateTimeNameAndValues)
 {
-    const QString dayBefore = fonkel::LocaleDateTime::shortDate(QDate::currentDate());
+    const QString dayBefore = platform::ui::LocaleDateTime::shortDate(QDate::currentDate());
     log.PrintProtokoll(u"OnBusy"_s, u"CBusyMode=\"STATION\"\r\nCCallHandle=65537"_s);
     log.PrintProtokoll(u"OnPhoneRing"_s, u"CRingMode=2"_s);
     // A stray line break from outside (a caller's name) does not split the line.
     log.PrintProtokoll(u"OnCallerID"_s, u"CName=\"Max\nMuster\"\rX=1"_s);
-    const QString dayAfter = fonkel::LocaleDateTime::shortDate(QDate::currentDate());
+    const QString dayAfter = platform::ui::LocaleDateTime::shortDate(QDate::currentDate());
 
     const QString text = log.text();
     ASSERT_TRUE(text.startsWith(u"\r\n"_s)) << "the first line begins with a line break too";

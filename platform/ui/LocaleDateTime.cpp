@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-namespace fonkel::LocaleDateTime {
+namespace platform::ui::LocaleDateTime {
 
 QString shortDate(const QDate& date)
 {
@@ -25,4 +25,4 @@ QString longTime(const QTime& time)
     return QLocale::system().toString(time, plain.trimmed());
 }
 
-} // namespace fonkel::LocaleDateTime
+} // namespace platform::ui::LocaleDateTime

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTime>
 
-namespace fonkel::LocaleDateTime {
+namespace platform::ui::LocaleDateTime {
 
 // The system's short date form of a date ("17.03.24" in a German locale).
 QString shortDate(const QDate& date);
@@ -13,4 +13,4 @@ QString shortDate(const QDate& date);
 // ("14:05:09" in a German locale).
 QString longTime(const QTime& time);
 
-} // namespace fonkel::LocaleDateTime
+} // namespace platform::ui::LocaleDateTime
