@@ -3,7 +3,8 @@
 //
 //   OfferingToStoredEntry  from the exchange offering the call to the stored
 //                          caller-list entry: the service's LINE_CALLSTATE,
-//                          the control's caller-ID event, IdentifyCaller with
+//                          the control's caller-ID event, the main window's
+//                          handler of it, IdentifyCaller with
 //                          its place lookup, free-list lookup and storing.
 //   IdentifyCaller         IdentifyCaller alone, called directly.
 //
@@ -12,10 +13,13 @@
 // per iteration.
 #include "app/calls/CallerIdentification.h"
 #include "app/calls/NumberPreparation.h"
+#include "app/calls/TelephonyEvents.h"
 #include "app/core/CallerDate.h"
 #include "app/core/ListRoutines.h"
 #include "app/core/ListView.h"
 #include "app/core/NoActSide.h"
+#include "app/core/TapiButton.h"
+#include "app/core/TapiWindows.h"
 #include "app/core/frmHaupt.h"
 #include "app/core/modHaupt.h"
 #include "app/core/modOptionen.h"
@@ -71,6 +75,8 @@ struct Fonkel {
     fonkel::modHaupt members;
     fonkel::NoActSide act{window};
     fonkel::CallerIdentification identification{window, numbers, members, act};
+    std::unique_ptr<fonkel::TapiWindows> tapiWindows;
+    std::unique_ptr<fonkel::TelephonyEvents> events;
 
     explicit Fonkel(int earlierCalls)
         : registry([] {
@@ -103,17 +109,11 @@ struct Fonkel {
                                          &dialogs);
         control = new Lintaro(devices->telephony(), devices->wave());
         window.setLintaroControl(control);
-        // What the window's caller-ID handler does when no identification runs.
-        QObject::connect(control, &Lintaro::OnCallerID,
-                         [this](const QString& number, const QString& name, const QString& party,
-                                int callId, int callHandle) {
-                             if (!members.SearchBusy && !number.trimmed().isEmpty())
-                                 identification.IdentifyCaller(number, name, party, callId,
-                                                               callHandle, false);
-                         });
+        tapiWindows = std::make_unique<fonkel::TapiWindows>(window, *control);
+        events = std::make_unique<fonkel::TelephonyEvents>(window, *control, members,
+                                                           identification, *tapiWindows);
         control->TapiLineInit();
-        control->setTAPI_LINECALLPRIVILEGE(2);
-        control->TapiLineOpen();
+        window.cmdInitTapi->click(); // the monitor on
         window.show();
         settle([this] { return exchange().lines()[0].openCount == 1; });
     }
