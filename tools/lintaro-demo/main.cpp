@@ -40,6 +40,13 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addOption({u"line"_s, u"The line device to open (default 0)."_s, u"N"_s, u"0"_s});
     parser.process(app);
+    bool lineOk = false;
+    const int line = parser.value(u"line"_s).toInt(&lineOk);
+    if (!lineOk || line < 0) {
+        print(u"lintaro-demo: --line needs a line number from 0 up, not '%1'"_s.arg(
+            parser.value(u"line"_s)));
+        return 2;
+    }
 
     QString error;
     const auto devices = LintaroDevices::create(QString(), &error);
@@ -73,7 +80,7 @@ int main(int argc, char** argv)
 
     print(u"phonesim: "_s + phonesim.socketPath());
     control->TapiLineInit();
-    control->setDeviceId(parser.value(u"line"_s).toInt());
+    control->setDeviceId(line);
     control->TapiLineOpen();
     window.statusBar()->showMessage(control->DeviceName());
     window.show();
