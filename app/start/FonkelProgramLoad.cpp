@@ -141,17 +141,12 @@ void FonkelProgram::fillDeviceBox()
     const QString stored = m_options->ReadOption(QStringLiteral("TapiDevice")).toString();
     if (stored.isEmpty() || count <= 0)
         return;
-    int found = -1;
-    for (int i = 0; i < count && found < 0; ++i) {
-        if (m_control->getDeviceName(i) == stored)
-            found = i;
-    }
     // A device that is gone: the first one instead.
-    const int device = std::max(found, 0);
-    // Selecting a line runs the box's click handling, as a click would.
+    const int device = std::max(devices.findText(stored), 0);
+    // Selecting a line runs the box's click handling, as a click would; that
+    // sets the control's deviceId, which fills the address box.
     devices.setCurrentIndex(device);
     emit devices.activated(device);
-    m_control->setDeviceId(device);
 }
 
 void FonkelProgram::applyOptionMarks()
