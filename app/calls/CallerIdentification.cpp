@@ -135,6 +135,7 @@ private:
     void setControlEnabled(bool enabled);
     void progress(const QString& text);
     void waitCursor();
+    void normalCursor();
     void searchContact(const QString& number);
     void searchNumberCache(const QString& number);
     void searchActTable(const QString& number);
@@ -273,6 +274,14 @@ void CallerIdentification::Run::waitCursor()
     processMessages();
 }
 
+void CallerIdentification::Run::normalCursor()
+{
+    if (m_waitCursor) {
+        QApplication::restoreOverrideCursor();
+        m_waitCursor = false;
+    }
+}
+
 // The cache, when it is in use, replaces the ACT! table: a number the cache
 // does not know is not looked for in ACT!.
 void CallerIdentification::Run::searchContact(const QString& number)
@@ -341,10 +350,7 @@ void CallerIdentification::Run::searchStopped()
     const QString tip = QStringLiteral("Suchdauer1:") + duration;
     m_window.lbID->setToolTip(tip);
     m_window.LastCallEvent += CrLf + tip;
-    if (m_waitCursor) {
-        QApplication::restoreOverrideCursor();
-        m_waitCursor = false;
-    }
+    normalCursor();
     processMessages();
 }
 
@@ -395,10 +401,7 @@ void CallerIdentification::Run::finish()
     setControlEnabled(true);
     m_window.cmdInitTapi->setEnabled(true);
     m_window.panel(3)->setText(QString());
-    if (m_waitCursor) {
-        QApplication::restoreOverrideCursor();
-        m_waitCursor = false;
-    }
+    normalCursor();
     processMessages();
     m_window.TimerACT->setEnabled(true);
     if (m_result) {
