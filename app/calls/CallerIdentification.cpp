@@ -33,11 +33,6 @@ const QString CrLf = QStringLiteral("\r\n");
 const QString Searching = QStringLiteral("suche...");
 const QString Unknown = QStringLiteral("Unbekannt");
 
-void processMessages()
-{
-    QCoreApplication::processEvents();
-}
-
 // The entry a run creates: its values, and its row in the caller list for as
 // long as the list keeps that row. The list may lose the row while queued
 // events run (the user reloads or clears the list); the values go on and
@@ -190,14 +185,14 @@ void CallerIdentification::Run::execute(const QString& reported, const QString& 
     bringWindowToFront();
     setControlEnabled(false);
     m_window.cmdInitTapi->setEnabled(false);
-    processMessages();
+    QCoreApplication::processEvents();
 
     number = m_numbers.ReplaceMissingNumber(number);
     m_window.LastCallEvent += QStringLiteral("Gefilterte Nummer:") + number + CrLf;
 
     ListView& list = *m_window.lvNummern;
     m_entry.add(number, CallerDate::toText(m_clock()));
-    processMessages();
+    QCoreApplication::processEvents();
     const int datum = list.columnOfKey(QStringLiteral("Datum"));
     const QString sortIcon = list.headerIconKey(datum);
     if (datum >= 0 && !sortIcon.isEmpty() && sortIcon != u"Leer")
@@ -205,7 +200,7 @@ void CallerIdentification::Run::execute(const QString& reported, const QString& 
     ScrollListTo(list, 0);
     list.selectEntry(list.entry(0));
     m_window.lvKontakte->clearEntries();
-    processMessages();
+    QCoreApplication::processEvents();
 
     QString areaCode;
     QString subscriber;
@@ -222,12 +217,12 @@ void CallerIdentification::Run::execute(const QString& reported, const QString& 
         if (!countryCode.isEmpty())
             place = country + u'/' + place;
         m_entry.setSubItem(QStringLiteral("Ort"), place);
-        processMessages();
+        QCoreApplication::processEvents();
         number = m_numbers.SearchNumber(number, countryCode);
         searchContact(number);
         if (m_result && !m_result->eof())
             takeOverFirstRow();
-        processMessages();
+        QCoreApplication::processEvents();
     }
 
     if (m_notFound)
@@ -238,7 +233,7 @@ void CallerIdentification::Run::execute(const QString& reported, const QString& 
     progress(QStringLiteral("Anruf speichern ..."));
     if (clFonkelDaten* daten = m_window.FonkelDaten())
         daten->schreibIteminMDB(list, m_entry.values);
-    processMessages();
+    QCoreApplication::processEvents();
 
     if (!areaCode.isEmpty())
         m_act.SearchSimilarNumbers(areaCode, subscriber);
@@ -262,7 +257,7 @@ void CallerIdentification::Run::setControlEnabled(bool enabled)
 void CallerIdentification::Run::progress(const QString& text)
 {
     m_window.panel(3)->setText(text);
-    processMessages();
+    QCoreApplication::processEvents();
 }
 
 void CallerIdentification::Run::waitCursor()
@@ -271,7 +266,7 @@ void CallerIdentification::Run::waitCursor()
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_waitCursor = true;
     }
-    processMessages();
+    QCoreApplication::processEvents();
 }
 
 void CallerIdentification::Run::normalCursor()
@@ -351,7 +346,7 @@ void CallerIdentification::Run::searchStopped()
     m_window.lbID->setToolTip(tip);
     m_window.LastCallEvent += CrLf + tip;
     normalCursor();
-    processMessages();
+    QCoreApplication::processEvents();
 }
 
 void CallerIdentification::Run::takeOverFirstRow()
@@ -377,7 +372,7 @@ void CallerIdentification::Run::notFound()
     m_entry.setSmallIcon(m_connected ? icon("Unbekannt_Weiterleitung") : icon("Unbekannt"));
     m_entry.setTag(UnknownContactTag);
     m_entry.setSubItem(QStringLiteral("Kontakt"), Unknown);
-    processMessages();
+    QCoreApplication::processEvents();
 }
 
 void CallerIdentification::Run::askFreeList(const QString& number)
@@ -393,7 +388,7 @@ void CallerIdentification::Run::askFreeList(const QString& number)
     m_entry.setSubItem(QStringLiteral("Kontakt"), name);
     m_entry.setSmallIcon(m_connected ? icon("Unbekannt_Weiterleitung") : icon("Unbekannt"));
     m_entry.setTag(UnknownContactTag);
-    processMessages();
+    QCoreApplication::processEvents();
 }
 
 void CallerIdentification::Run::finish()
@@ -402,7 +397,7 @@ void CallerIdentification::Run::finish()
     m_window.cmdInitTapi->setEnabled(true);
     m_window.panel(3)->setText(QString());
     normalCursor();
-    processMessages();
+    QCoreApplication::processEvents();
     m_window.TimerACT->setEnabled(true);
     if (m_result) {
         m_result->close();

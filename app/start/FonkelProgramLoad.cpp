@@ -28,11 +28,6 @@ namespace fonkel {
 
 namespace {
 
-void processMessages()
-{
-    QCoreApplication::processEvents();
-}
-
 bool optionIsOne(const modOptionen& options, const char* key)
 {
     return options.ReadOption(QString::fromLatin1(key)).toDouble() == 1;
@@ -44,7 +39,7 @@ void FonkelProgram::showStep(const QString& text)
 {
     m_status->lbInfo->setText(text);
     emit loadStep(text);
-    processMessages();
+    QCoreApplication::processEvents();
 }
 
 void FonkelProgram::Form_Load()
@@ -52,7 +47,7 @@ void FonkelProgram::Form_Load()
     m_status = std::make_unique<frmStatus>();
     m_status->lbHauptInfo->setText(QStringLiteral("wird gestartet..."));
     m_status->show();
-    processMessages();
+    QCoreApplication::processEvents();
 
     m_window->panel(4)->narrowToPicture();
     restoreGeometry();
@@ -63,7 +58,7 @@ void FonkelProgram::Form_Load()
 
     showStep(QStringLiteral("TAPI-Initialisierung"));
     m_control->TapiLineInit();
-    processMessages();
+    QCoreApplication::processEvents();
 
     showStep(QStringLiteral("Nummern.mdb einlesen"));
     auto daten = std::make_unique<clFonkelDaten>(m_seams.engine, m_seams.ui, m_seams.settings,
