@@ -5,7 +5,6 @@
 #include "app/core/ActSide.h"
 #include "app/core/ListRoutines.h"
 #include "app/core/ListView.h"
-#include "app/core/PanelStatusBar.h"
 #include "app/core/Twips.h"
 #include "app/core/WindowTimer.h"
 #include "app/core/frmHaupt.h"
@@ -49,7 +48,6 @@ void FonkelProgram::Form_Load()
     m_status->show();
     QCoreApplication::processEvents();
 
-    m_window->panel(4)->narrowToPicture();
     restoreGeometry();
     // The layout works on the sizes the restored geometry gives the children.
     m_window->layout()->activate();
