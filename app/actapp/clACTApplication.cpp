@@ -17,16 +17,6 @@ Q_LOGGING_CATEGORY(lcAct, "fonkel.act")
 const QString actClass = QStringLiteral("act3.0frameclass");
 const QString programTitle = QStringLiteral("Fonkel");
 
-void processPendingMessages()
-{
-    QCoreApplication::processEvents();
-}
-
-qint32 toInt32(const QVariant& value)
-{
-    return value.toInt();
-}
-
 } // namespace
 
 clACTApplication::clACTApplication(platform::desktop::Desktop& desktop,
@@ -48,7 +38,7 @@ bool clACTApplication::ConnectApplication()
     if (!ACTgestartet())
         return false;
     m_application = m_connector.create(QString(platform::act::bus::serviceName));
-    processPendingMessages();
+    QCoreApplication::processEvents();
     return m_application != nullptr;
 }
 
@@ -81,9 +71,9 @@ bool clACTApplication::RequestView(AutomationRef& target, const QString& member,
         return false;
     }
     for (;;) {
-        processPendingMessages();
+        QCoreApplication::processEvents();
         target = m_views->call(member, args).object;
-        processPendingMessages();
+        QCoreApplication::processEvents();
         if (target)
             return true;
         if (!OfferRetry())
@@ -154,7 +144,7 @@ QString clACTApplication::AktuelleKontaktID()
 {
     QString id;
     try {
-        if (GetActiveView() && toInt32(m_activeView->call(QStringLiteral("Type")).value) ==
+        if (GetActiveView() && m_activeView->call(QStringLiteral("Type")).value.toInt() ==
                                    platform::act::bus::contactView)
             id = m_activeView->call(QStringLiteral("GetCurrentID")).value.toString();
     } catch (const AutomationError& error) {
@@ -170,7 +160,7 @@ qint32 clACTApplication::AktuelleFeldID()
     qint32 id = 0;
     try {
         if (GetActiveView())
-            id = toInt32(m_activeView->call(QStringLiteral("currentfieldid")).value);
+            id = m_activeView->call(QStringLiteral("currentfieldid")).value.toInt();
     } catch (const AutomationError& error) {
         reportFailure("AktuelleFeldID", error);
         id = 0;
@@ -265,7 +255,7 @@ qint32 clACTApplication::aktuellerViewTyp()
     qint32 type = -1;
     try {
         if (GetActiveView())
-            type = toInt32(m_activeView->call(QStringLiteral("Type")).value);
+            type = m_activeView->call(QStringLiteral("Type")).value.toInt();
     } catch (const AutomationError& error) {
         reportFailure("aktuellerViewTyp", error);
         type = -1;
@@ -279,7 +269,7 @@ qint32 clACTApplication::ExecuteCommand(qint32 command)
     qint32 result = 0;
     try {
         if (ConnectApplication())
-            result = toInt32(m_application->call(QStringLiteral("Command"), {command}).value);
+            result = m_application->call(QStringLiteral("Command"), {command}).value.toInt();
     } catch (const AutomationError& error) {
         reportFailure("ExecuteCommand", error);
         result = 0;
@@ -309,7 +299,7 @@ bool clACTApplication::BringToFront(const QString& className, const QString& tit
         return false;
     ActivateWindow(window);
     m_desktop.setTopmost(window, true);
-    processPendingMessages();
+    QCoreApplication::processEvents();
     m_desktop.setTopmost(window, false);
     return true;
 }

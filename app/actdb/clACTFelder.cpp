@@ -24,11 +24,6 @@ const QString kTitle = QStringLiteral("Fonkel");
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kClassName = QStringLiteral("clACTFelder");
 
-void processEvents()
-{
-    QCoreApplication::processEvents();
-}
-
 // ACT! writes the extension in either case, and Windows finds the file either
 // way: where the exact name does not exist, a name that differs only in
 // letter case is taken.
@@ -186,7 +181,7 @@ void clACTFelder::Felder_einlesen(const StatusText& panel)
         try {
             if (panel) {
                 panel(QStringLiteral("Searching positions ..."));
-                processEvents();
+                QCoreApplication::processEvents();
             }
             ReadFieldDefinitionFile();
             ReadContactFields(panel);
@@ -290,7 +285,7 @@ void clACTFelder::readFields(std::vector<clACTFeld>& fields, const QStringList& 
     const qsizetype c = columns.size();
     fields.assign(size_t(c + 1), clACTFeld{});
     for (qsizetype i = 0; i < c; ++i) {
-        processEvents();
+        QCoreApplication::processEvents();
         clACTFeld field;
         field.DBFName = columns[i];
         DescribeField(field, start, limit);
@@ -298,7 +293,7 @@ void clACTFelder::readFields(std::vector<clACTFeld>& fields, const QStringList& 
             fields[size_t(i)] = field;
         if (panel && i % 20 == 0) {
             panel(progressText + u'(' + QString::number(i * 100 / c) + QStringLiteral("%)"));
-            processEvents();
+            QCoreApplication::processEvents();
         }
     }
 }

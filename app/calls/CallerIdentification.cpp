@@ -33,11 +33,6 @@ const QString CrLf = QStringLiteral("\r\n");
 const QString Searching = QStringLiteral("suche...");
 const QString Unknown = QStringLiteral("Unbekannt");
 
-void processMessages()
-{
-    QCoreApplication::processEvents();
-}
-
 // The entry a run creates: its values, and its row in the caller list for as
 // long as the list keeps that row. The list may lose the row while queued
 // events run (the user reloads or clears the list); the values go on and
@@ -135,6 +130,7 @@ private:
     void setControlEnabled(bool enabled);
     void progress(const QString& text);
     void waitCursor();
+    void normalCursor();
     void searchContact(const QString& number);
     void searchNumberCache(const QString& number);
     void searchActTable(const QString& number);
@@ -189,14 +185,14 @@ void CallerIdentification::Run::execute(const QString& reported, const QString& 
     bringWindowToFront();
     setControlEnabled(false);
     m_window.cmdInitTapi->setEnabled(false);
-    processMessages();
+    QCoreApplication::processEvents();
 
     number = m_numbers.ReplaceMissingNumber(number);
     m_window.LastCallEvent += QStringLiteral("Gefilterte Nummer:") + number + CrLf;
 
     ListView& list = *m_window.lvNummern;
     m_entry.add(number, CallerDate::toText(m_clock()));
-    processMessages();
+    QCoreApplication::processEvents();
     const int datum = list.columnOfKey(QStringLiteral("Datum"));
     const QString sortIcon = list.headerIconKey(datum);
     if (datum >= 0 && !sortIcon.isEmpty() && sortIcon != u"Leer")
@@ -204,7 +200,7 @@ void CallerIdentification::Run::execute(const QString& reported, const QString& 
     ScrollListTo(list, 0);
     list.selectEntry(list.entry(0));
     m_window.lvKontakte->clearEntries();
-    processMessages();
+    QCoreApplication::processEvents();
 
     QString areaCode;
     QString subscriber;
@@ -221,12 +217,12 @@ void CallerIdentification::Run::execute(const QString& reported, const QString& 
         if (!countryCode.isEmpty())
             place = country + u'/' + place;
         m_entry.setSubItem(QStringLiteral("Ort"), place);
-        processMessages();
+        QCoreApplication::processEvents();
         number = m_numbers.SearchNumber(number, countryCode);
         searchContact(number);
         if (m_result && !m_result->eof())
             takeOverFirstRow();
-        processMessages();
+        QCoreApplication::processEvents();
     }
 
     if (m_notFound)
@@ -237,7 +233,7 @@ void CallerIdentification::Run::execute(const QString& reported, const QString& 
     progress(QStringLiteral("Anruf speichern ..."));
     if (clFonkelDaten* daten = m_window.FonkelDaten())
         daten->schreibIteminMDB(list, m_entry.values);
-    processMessages();
+    QCoreApplication::processEvents();
 
     if (!areaCode.isEmpty())
         m_act.SearchSimilarNumbers(areaCode, subscriber);
@@ -261,7 +257,7 @@ void CallerIdentification::Run::setControlEnabled(bool enabled)
 void CallerIdentification::Run::progress(const QString& text)
 {
     m_window.panel(3)->setText(text);
-    processMessages();
+    QCoreApplication::processEvents();
 }
 
 void CallerIdentification::Run::waitCursor()
@@ -270,7 +266,15 @@ void CallerIdentification::Run::waitCursor()
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_waitCursor = true;
     }
-    processMessages();
+    QCoreApplication::processEvents();
+}
+
+void CallerIdentification::Run::normalCursor()
+{
+    if (m_waitCursor) {
+        QApplication::restoreOverrideCursor();
+        m_waitCursor = false;
+    }
 }
 
 // The cache, when it is in use, replaces the ACT! table: a number the cache
@@ -341,11 +345,8 @@ void CallerIdentification::Run::searchStopped()
     const QString tip = QStringLiteral("Suchdauer1:") + duration;
     m_window.lbID->setToolTip(tip);
     m_window.LastCallEvent += CrLf + tip;
-    if (m_waitCursor) {
-        QApplication::restoreOverrideCursor();
-        m_waitCursor = false;
-    }
-    processMessages();
+    normalCursor();
+    QCoreApplication::processEvents();
 }
 
 void CallerIdentification::Run::takeOverFirstRow()
@@ -371,7 +372,7 @@ void CallerIdentification::Run::notFound()
     m_entry.setSmallIcon(m_connected ? icon("Unbekannt_Weiterleitung") : icon("Unbekannt"));
     m_entry.setTag(UnknownContactTag);
     m_entry.setSubItem(QStringLiteral("Kontakt"), Unknown);
-    processMessages();
+    QCoreApplication::processEvents();
 }
 
 void CallerIdentification::Run::askFreeList(const QString& number)
@@ -387,7 +388,7 @@ void CallerIdentification::Run::askFreeList(const QString& number)
     m_entry.setSubItem(QStringLiteral("Kontakt"), name);
     m_entry.setSmallIcon(m_connected ? icon("Unbekannt_Weiterleitung") : icon("Unbekannt"));
     m_entry.setTag(UnknownContactTag);
-    processMessages();
+    QCoreApplication::processEvents();
 }
 
 void CallerIdentification::Run::finish()
@@ -395,11 +396,8 @@ void CallerIdentification::Run::finish()
     setControlEnabled(true);
     m_window.cmdInitTapi->setEnabled(true);
     m_window.panel(3)->setText(QString());
-    if (m_waitCursor) {
-        QApplication::restoreOverrideCursor();
-        m_waitCursor = false;
-    }
-    processMessages();
+    normalCursor();
+    QCoreApplication::processEvents();
     m_window.TimerACT->setEnabled(true);
     if (m_result) {
         m_result->close();

@@ -1,6 +1,7 @@
 #include "TelephonyEvents.h"
 
 #include "CallerIdentification.h"
+#include "NumberFilters.h"
 
 #include "app/core/PanelStatusBar.h"
 #include "app/core/TapiButton.h"
@@ -58,18 +59,6 @@ private:
 QString withSignBlank(qint64 value)
 {
     return value >= 0 ? u' ' + QString::number(value) : QString::number(value);
-}
-
-// Blanks removed at both ends (other white space stays, as the drivers send it).
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
 }
 
 } // namespace
@@ -226,7 +215,7 @@ void TelephonyEvents::OnCallerID(const QString& CNumber, const QString& CName,
 
     // A caller-ID event during an identification that a connected number
     // started is neither searched nor kept for later.
-    if (!m_members.SearchBusy && !trimBlanks(CNumber).isEmpty()) {
+    if (!m_members.SearchBusy && !TrimBlanks(CNumber).isEmpty()) {
         m_identification.IdentifyCaller(CNumber, CName, CPartyID, CCallID, CCallHandle, false);
         if (m_members.PendingConnected) {
             m_members.PendingConnected = false;
@@ -249,7 +238,7 @@ void TelephonyEvents::OnConnectedID(const QString& CNumber, int CCallID, int CCa
                                              .text("CNumber", CNumber)
                                              .number("CCallID", CCallID)
                                              .number("CCallHandle", CCallHandle));
-    if (trimBlanks(CNumber).isEmpty() || !m_window.mnuVerbundeneNummern->isChecked())
+    if (TrimBlanks(CNumber).isEmpty() || !m_window.mnuVerbundeneNummern->isChecked())
         return;
     if (m_members.SearchBusy) {
         // One waiting number at most: a later one replaces an earlier one.

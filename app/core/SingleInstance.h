@@ -19,7 +19,6 @@ public:
     // True when this process now holds the lock (or held it already); false
     // while another running process holds it.
     bool tryAcquire();
-    bool isHeld() const { return m_lock.isLocked(); }
 
 private:
     QLockFile m_lock;

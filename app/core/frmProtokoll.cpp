@@ -65,10 +65,9 @@ frmProtokoll::frmProtokoll(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void frmProtokoll::PrintProtokoll(const QString& event, const QString& values)
 {
-    const QDateTime now = QDateTime::currentDateTime();
     // Date and time are read each on its own, as the log always did.
     const QString line = platform::ui::LocaleDateTime::shortDate(QDate::currentDate()) + u' ' +
-                         platform::ui::LocaleDateTime::longTime(now.time()) +
+                         platform::ui::LocaleDateTime::longTime(QTime::currentTime()) +
                          QStringLiteral(" Event: ") + event + QStringLiteral(" Values: ") +
                          oneLine(values);
     // Every line begins with a line break, the first one included: the box
@@ -86,8 +85,6 @@ void frmProtokoll::PrintProtokoll(const QString& event, const QString& values)
 QString frmProtokoll::text() const
 {
     QString text = txbProtokoll->toPlainText();
-    if (text.isEmpty())
-        return text;
     text.replace(u'\n', QStringLiteral("\r\n"));
     return text;
 }

@@ -31,10 +31,8 @@ public:
     PictureBox* Image1 = nullptr;
     WindowTimer* Timer1 = nullptr;
 
-    // The banner picture shown (1-based) and whether the animation runs
-    // upwards.
+    // The banner picture shown (1-based).
     int bannerIndex() const { return m_index; }
-    bool animatesUpwards() const { return m_upwards; }
 
     // One animation step (Timer1's tick): 1, 2, ... n, n-1, ... 1, 2, ...
     void Timer1_Timer();

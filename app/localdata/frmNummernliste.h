@@ -32,7 +32,6 @@ public:
     // Binds the data source to the file's table Liste and fills the grid.
     // False (after a message) when that fails; the window is then not shown.
     bool load();
-    bool isLoaded() const { return m_model != nullptr; }
 
     // Opens the window modally (after load); returns when it is closed.
     static void showModal(platform::db::DBEngine& engine, platform::ui::UserInterface& ui,

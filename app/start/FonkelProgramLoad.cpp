@@ -5,7 +5,6 @@
 #include "app/core/ActSide.h"
 #include "app/core/ListRoutines.h"
 #include "app/core/ListView.h"
-#include "app/core/PanelStatusBar.h"
 #include "app/core/Twips.h"
 #include "app/core/WindowTimer.h"
 #include "app/core/frmHaupt.h"
@@ -28,11 +27,6 @@ namespace fonkel {
 
 namespace {
 
-void processMessages()
-{
-    QCoreApplication::processEvents();
-}
-
 bool optionIsOne(const modOptionen& options, const char* key)
 {
     return options.ReadOption(QString::fromLatin1(key)).toDouble() == 1;
@@ -44,7 +38,7 @@ void FonkelProgram::showStep(const QString& text)
 {
     m_status->lbInfo->setText(text);
     emit loadStep(text);
-    processMessages();
+    QCoreApplication::processEvents();
 }
 
 void FonkelProgram::Form_Load()
@@ -52,9 +46,8 @@ void FonkelProgram::Form_Load()
     m_status = std::make_unique<frmStatus>();
     m_status->lbHauptInfo->setText(QStringLiteral("wird gestartet..."));
     m_status->show();
-    processMessages();
+    QCoreApplication::processEvents();
 
-    m_window->panel(4)->narrowToPicture();
     restoreGeometry();
     // The layout works on the sizes the restored geometry gives the children.
     m_window->layout()->activate();
@@ -63,7 +56,7 @@ void FonkelProgram::Form_Load()
 
     showStep(QStringLiteral("TAPI-Initialisierung"));
     m_control->TapiLineInit();
-    processMessages();
+    QCoreApplication::processEvents();
 
     showStep(QStringLiteral("Nummern.mdb einlesen"));
     auto daten = std::make_unique<clFonkelDaten>(m_seams.engine, m_seams.ui, m_seams.settings,
@@ -141,17 +134,12 @@ void FonkelProgram::fillDeviceBox()
     const QString stored = m_options->ReadOption(QStringLiteral("TapiDevice")).toString();
     if (stored.isEmpty() || count <= 0)
         return;
-    int found = -1;
-    for (int i = 0; i < count && found < 0; ++i) {
-        if (m_control->getDeviceName(i) == stored)
-            found = i;
-    }
     // A device that is gone: the first one instead.
-    const int device = std::max(found, 0);
-    // Selecting a line runs the box's click handling, as a click would.
+    const int device = std::max(devices.findText(stored), 0);
+    // Selecting a line runs the box's click handling, as a click would; that
+    // sets the control's deviceId, which fills the address box.
     devices.setCurrentIndex(device);
     emit devices.activated(device);
-    m_control->setDeviceId(device);
 }
 
 void FonkelProgram::applyOptionMarks()

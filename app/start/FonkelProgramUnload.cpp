@@ -20,11 +20,6 @@ namespace fonkel {
 
 namespace {
 
-void processMessages()
-{
-    QCoreApplication::processEvents();
-}
-
 int mark(const QAction* item)
 {
     return item->isChecked() ? 1 : 0;
@@ -43,16 +38,16 @@ void FonkelProgram::Form_Unload()
     frmHaupt& w = *m_window;
     if (w.cmdInitTapi->tag() == u"aktiv") {
         m_control->TapiLineClose();
-        processMessages();
+        QCoreApplication::processEvents();
         m_control->TapiLineShutdown();
-        processMessages();
+        QCoreApplication::processEvents();
     }
     m_control->shutdownControl();
-    processMessages();
+    QCoreApplication::processEvents();
     if (clFonkelDaten* daten = w.FonkelDaten())
         daten->kill();
     w.setFonkelDaten(nullptr);
-    processMessages();
+    QCoreApplication::processEvents();
 
     if (!w.isMinimized()) {
         const QRect geometry = w.geometryInTwips();
