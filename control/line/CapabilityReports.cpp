@@ -6,6 +6,7 @@
 #include "control/line/Lintaro.h"
 #include "control/line/LintaroPrivate.h"
 #include "control/line/TapiSizes.h"
+#include "platform/tapi/TapiNames.h"
 #include "platform/tapi/TelephonyService.h"
 
 using namespace Qt::StringLiterals;
@@ -229,7 +230,7 @@ QString CapabilityReports::getActiveCallFeatures(int CCallHandle)
     if (CCallHandle == kCurrentCallState) {
         // A failed query leaves state 0, which reads "0".
         d.tapi.lineGetCallStatus(st.currentCall, status.as<LINECALLSTATUS>());
-        return CapabilityTokens::callStateName(status.as<LINECALLSTATUS>()->dwCallState);
+        return platform::tapi::callStateName(status.as<LINECALLSTATUS>()->dwCallState);
     }
     const HCALL call = CCallHandle != 0 ? HCALL(CCallHandle) : st.featureCall;
     if (call == 0)

@@ -224,44 +224,4 @@ QString disconnectModes(DWORD value)
                          });
 }
 
-QString callStateName(DWORD state)
-{
-    switch (state) {
-    case LINECALLSTATE_IDLE:
-        return QStringLiteral("IDLE");
-    case LINECALLSTATE_OFFERING:
-        return QStringLiteral("OFFERING");
-    case LINECALLSTATE_ACCEPTED:
-        return QStringLiteral("ACCEPTED");
-    case LINECALLSTATE_DIALTONE:
-        return QStringLiteral("DIALTONE");
-    case LINECALLSTATE_DIALING:
-        return QStringLiteral("DIALING");
-    case LINECALLSTATE_RINGBACK:
-        return QStringLiteral("RINGBACK");
-    case LINECALLSTATE_BUSY:
-        return QStringLiteral("BUSY");
-    case LINECALLSTATE_SPECIALINFO:
-        return QStringLiteral("SPECIALINFO");
-    case LINECALLSTATE_CONNECTED:
-        return QStringLiteral("CONNECTED");
-    case LINECALLSTATE_PROCEEDING:
-        return QStringLiteral("PROCEEDING");
-    case LINECALLSTATE_ONHOLD:
-        return QStringLiteral("ONHOLD");
-    case LINECALLSTATE_CONFERENCED:
-        return QStringLiteral("CONFERENCED");
-    case LINECALLSTATE_ONHOLDPENDCONF:
-        return QStringLiteral("ONHOLDPENDCONF");
-    case LINECALLSTATE_ONHOLDPENDTRANSFER:
-        return QStringLiteral("ONHOLDPENDTRANSFER");
-    case LINECALLSTATE_DISCONNECTED:
-        return QStringLiteral("DISCONNECTED");
-    case LINECALLSTATE_UNKNOWN:
-        return QStringLiteral("UNKNOWN");
-    default:
-        return QString::number(state);
-    }
-}
-
 } // namespace CapabilityTokens

@@ -24,7 +24,4 @@ LINTARO_TESTS_EXPORT QString dialToneModes(platform::tapi::DWORD value);
 LINTARO_TESTS_EXPORT QString busyModes(platform::tapi::DWORD value);
 LINTARO_TESTS_EXPORT QString disconnectModes(platform::tapi::DWORD value);
 
-// The name of one call state ("CONNECTED"); any other value in decimal.
-LINTARO_TESTS_EXPORT QString callStateName(platform::tapi::DWORD state);
-
 } // namespace CapabilityTokens

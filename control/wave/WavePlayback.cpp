@@ -64,11 +64,8 @@ WavePlayback::~WavePlayback()
     QObject::disconnect(tmrWavePlay, nullptr, tmrWavePlay, nullptr);
     tmrWavePlay->stop();
     detachSink();
-    if (ws.device != HWAVEOUT{})
-        closeOutput();
-    closeFile();
     ws.playing = false;
-    ws.busy = false;
+    endPlayback();
 }
 
 void WavePlayback::WavePlayStart(const QString& CFileName)
@@ -256,11 +253,7 @@ void WavePlayback::tmrWavePlayTimer()
     if (ws.playing || (ws.device != HWAVEOUT{} && deviceHoldsBlocks()))
         return;
     tmrWavePlay->stop();
-    if (ws.device != HWAVEOUT{})
-        closeOutput();
-    closeFile();
-    detachSink();
-    ws.busy = false;
+    endPlayback();
     // Raised last, with everything closed: a host may start the next file
     // from its handler.
     const QString fileName = ws.fileName;
@@ -272,13 +265,18 @@ void WavePlayback::StopWaveOut()
     if (!ws.playing && ws.device == HWAVEOUT{})
         return;
     ws.playing = false;
+    endPlayback();
+    // tmrWavePlay stays on: its next tick raises OnWavePlayDone, unless a new
+    // playback has started by then.
+}
+
+void WavePlayback::endPlayback()
+{
     if (ws.device != HWAVEOUT{})
         closeOutput();
     closeFile();
     detachSink();
     ws.busy = false;
-    // tmrWavePlay stays on: its next tick raises OnWavePlayDone, unless a new
-    // playback has started by then.
 }
 
 void WavePlayback::releaseOutputWhenPlayed()

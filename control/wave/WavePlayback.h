@@ -81,6 +81,8 @@ private:
     void releaseOutputWhenPlayed();
     // True while the device still holds one of the blocks.
     bool deviceHoldsBlocks() const;
+    // The playback is over: the device, the file and the sink are let go of.
+    void endPlayback();
     // Takes every block back from the device and closes it.
     void closeOutput();
     void closeFile();

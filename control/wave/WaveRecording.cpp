@@ -175,17 +175,17 @@ bool WaveRecording::StartWaveIn(quint8 deviceId)
     ws.queued.clear();
 
     HWAVEIN device{};
-    ws.lastResult = d.wave.waveInOpen(&device, deviceId, &ws.format, Command2, 0, CALLBACK_WINDOW);
-    if (ws.lastResult != MMSYSERR_NOERROR) {
-        d.RaiseTapiMessage(LONG(ws.lastResult), u"WaveInOpen"_s);
+    MMRESULT r = d.wave.waveInOpen(&device, deviceId, &ws.format, Command2, 0, CALLBACK_WINDOW);
+    if (r != MMSYSERR_NOERROR) {
+        d.RaiseTapiMessage(LONG(r), u"WaveInOpen"_s);
         finishFile();
         return false;
     }
     ws.device = device;
     for (WAVEHDR& header : ws.headers) {
-        ws.lastResult = d.wave.waveInPrepareHeader(device, &header);
-        if (ws.lastResult != MMSYSERR_NOERROR) {
-            d.RaiseTapiMessage(LONG(ws.lastResult), u"waveInPrepareHeader"_s);
+        r = d.wave.waveInPrepareHeader(device, &header);
+        if (r != MMSYSERR_NOERROR) {
+            d.RaiseTapiMessage(LONG(r), u"waveInPrepareHeader"_s);
             abandonStart();
             return false;
         }
@@ -193,21 +193,21 @@ bool WaveRecording::StartWaveIn(quint8 deviceId)
     // addData. The buffers are still zero here: every recording begins with
     // 0.5 s of silence.
     for (WAVEHDR& header : ws.headers) {
-        ws.lastResult = d.wave.waveInAddBuffer(device, &header);
+        r = d.wave.waveInAddBuffer(device, &header);
         append(header.lpData, ws.bufferSize, u"addData"_s);
-        if (ws.lastResult != MMSYSERR_NOERROR) {
-            d.RaiseTapiMessage(LONG(ws.lastResult), u"addData"_s);
+        if (r != MMSYSERR_NOERROR) {
+            d.RaiseTapiMessage(LONG(r), u"addData"_s);
             abandonStart();
             return false;
         }
         ws.queued.push_back(&header);
     }
     ws.recording = true;
-    ws.lastResult = d.wave.waveInStart(device);
-    if (ws.lastResult != MMSYSERR_NOERROR) {
+    r = d.wave.waveInStart(device);
+    if (r != MMSYSERR_NOERROR) {
         // Not left recording: a later WaveRecStart must be able to start.
         ws.recording = false;
-        d.RaiseTapiMessage(LONG(ws.lastResult), u"WaveInStart"_s);
+        d.RaiseTapiMessage(LONG(r), u"WaveInStart"_s);
         abandonStart();
         return false;
     }
@@ -233,10 +233,10 @@ void WaveRecording::addWaveInBuffer(WAVEHDR* header)
     // Copied before it goes back to the device, so the device cannot refill
     // it first and a buffer that cannot be queued again is not lost.
     append(header->lpData, recordedBytes(*header), u"addWaveInBuffer"_s);
-    ws.lastResult = d.wave.waveInAddBuffer(ws.device, header);
-    if (ws.lastResult != MMSYSERR_NOERROR) {
+    const MMRESULT r = d.wave.waveInAddBuffer(ws.device, header);
+    if (r != MMSYSERR_NOERROR) {
         // Recording goes on with the buffers still queued.
-        d.RaiseTapiMessage(LONG(ws.lastResult), u"addWaveInBuffer"_s);
+        d.RaiseTapiMessage(LONG(r), u"addWaveInBuffer"_s);
         return;
     }
     ws.queued.push_back(header);

@@ -36,9 +36,8 @@ struct LINTARO_TESTS_EXPORT WaveRecState {
     // Zero until the first recording opens a device; kept afterwards, so the
     // recording device counts as open from then on.
     platform::wave::HWAVEIN device{};
-    bool recording = false; // the input device is capturing
-    bool active = false;    // started and not yet ended by WaveRecStop
-    platform::wave::MMRESULT lastResult = 0;
+    bool recording = false;   // the input device is capturing
+    bool active = false;      // started and not yet ended by WaveRecStop
     bool writeFailed = false; // reported once per recording
 
 private:

@@ -25,6 +25,14 @@ private:
     QString m_description;
 };
 
+// The error numbers an automation client reports for the ways a call can fail.
+namespace automation_error {
+inline constexpr long badArgument = 5;         // invalid procedure call or argument
+inline constexpr long noSuchMember = 438;      // the object has no such member
+inline constexpr long automationFailed = 440;  // the server reported a failure
+inline constexpr long serverUnavailable = 462; // the server is gone or does not answer
+} // namespace automation_error
+
 class AutomationObject;
 using AutomationRef = std::shared_ptr<AutomationObject>;
 

@@ -12,11 +12,7 @@ namespace platform::act {
 
 namespace {
 
-// The numbers an automation client reports for the ways a call can fail.
-constexpr long serverUnavailable = 462; // the server is gone or does not answer
-constexpr long noSuchMember = 438;      // the object has no such member
-constexpr long badArgument = 5;         // invalid procedure call or argument
-constexpr long automationFailed = 440;  // the server reported a failure
+using namespace automation_error;
 
 long errorNumber(const QDBusMessage& reply)
 {

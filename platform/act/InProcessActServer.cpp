@@ -16,7 +16,8 @@ void expectTypes(const QString& member, const QVariantList& args,
         ++i;
     }
     if (!ok)
-        throw AutomationError(5, QStringLiteral("Invalid arguments for ") + member);
+        throw AutomationError(automation_error::badArgument,
+                              QStringLiteral("Invalid arguments for ") + member);
 }
 
 } // namespace
@@ -148,8 +149,9 @@ AutomationValue InProcessActServer::handle(const QString& object, int viewType,
             return {};
         }
     }
-    throw AutomationError(438, QStringLiteral("Object doesn't support this property or method: ") +
-                                   member);
+    throw AutomationError(automation_error::noSuchMember,
+                          QStringLiteral("Object doesn't support this property or method: ") +
+                              member);
 }
 
 } // namespace platform::act

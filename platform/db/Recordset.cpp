@@ -25,8 +25,7 @@ Recordset::~Recordset()
 void Recordset::open()
 {
     m_statement = std::make_unique<Statement>(m_connection->checked(), m_source.sql);
-    const int first = m_source.hasRowId ? 1 : 0;
-    for (int column = first; column < m_statement->columnCount(); ++column) {
+    for (int column = dataColumn(0); column < m_statement->columnCount(); ++column) {
         const QString declared = m_statement->declaredType(column);
         const DeclaredType type = fieldTypeOf(declared, 0);
         m_fields.append({m_statement->columnName(column), type.type, type.size});
@@ -87,18 +86,18 @@ bool Recordset::seek(int target)
 
 void Recordset::readRow()
 {
-    const int first = m_source.hasRowId ? 1 : 0;
     m_row.resize(m_fields.size());
     for (int i = 0; i < m_fields.size(); ++i) {
-        m_row[i] = m_statement->value(i + first);
+        m_row[i] = m_statement->value(dataColumn(i));
         if (m_typeFromValue[i] && !m_row[i].isNull()) {
-            const DeclaredType type = fieldTypeOf(QString(), m_statement->storageClass(i + first));
+            const DeclaredType type =
+                fieldTypeOf(QString(), m_statement->storageClass(dataColumn(i)));
             m_fields[i].type = type.type;
             m_fields[i].size = type.size;
             m_typeFromValue[i] = false;
         }
     }
-    m_rowId = first ? m_statement->value(0).toLongLong() : 0;
+    m_rowId = m_source.hasRowId ? m_statement->value(0).toLongLong() : 0;
     m_deleted = false;
     m_visited = std::max(m_visited, m_position + 1);
 }

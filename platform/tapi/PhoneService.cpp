@@ -29,26 +29,11 @@ LONG PhoneService::phoneInitializeEx(HPHONEAPP* lphPhoneApp, DWORD_PTR hInstance
                                      DWORD* lpdwNumDevs, DWORD* lpdwAPIVersion,
                                      PHONEINITIALIZEEXPARAMS* params)
 {
-    if (!lphPhoneApp || !lpdwNumDevs || !lpdwAPIVersion || !params || !lpfnCallback)
-        return PHONEERR_INVALPOINTER;
-    if (params->dwTotalSize < sizeof(PHONEINITIALIZEEXPARAMS))
-        return PHONEERR_STRUCTURETOOSMALL;
-    if (params->dwOptions != PHONEINITIALIZEEXOPTION_USEHIDDENWINDOW)
-        return PHONEERR_INVALPARAM;
-    if (*lpdwAPIVersion < TAPI_VERSION1_0)
-        return PHONEERR_INCOMPATIBLEAPIVERSION;
-    params->dwNeededSize = sizeof(PHONEINITIALIZEEXPARAMS);
-    params->dwUsedSize = sizeof(PHONEINITIALIZEEXPARAMS);
-
-    const HPHONEAPP handle = m_handles.take();
-    App& app = m_apps[handle];
-    app.name = QByteArray(lpszFriendlyAppName ? lpszFriendlyAppName : "");
-    app.instance = hInstance;
-    app.mailbox = std::make_unique<MessageMailbox>(std::move(lpfnCallback));
-    *lphPhoneApp = handle;
-    *lpdwNumDevs = m_provider.phoneDeviceCount();
-    *lpdwAPIVersion = TAPI_CURRENT_VERSION;
-    return 0;
+    static constexpr InitializeErrors errors{PHONEERR_INVALPOINTER, PHONEERR_STRUCTURETOOSMALL,
+                                             PHONEERR_INVALPARAM, PHONEERR_INCOMPATIBLEAPIVERSION};
+    return initializeApp(errors, m_apps, m_handles, m_provider.phoneDeviceCount(), lphPhoneApp,
+                         hInstance, std::move(lpfnCallback), lpszFriendlyAppName, lpdwNumDevs,
+                         lpdwAPIVersion, params);
 }
 
 LONG PhoneService::phoneShutdown(HPHONEAPP hPhoneApp)
@@ -59,6 +44,17 @@ LONG PhoneService::phoneShutdown(HPHONEAPP hPhoneApp)
     std::erase_if(m_phones, [&](const auto& entry) { return entry.second.app == hPhoneApp; });
     app->second.mailbox->close();
     m_apps.erase(app);
+    return 0;
+}
+
+LONG PhoneService::checkDeviceQuery(HPHONEAPP hPhoneApp, bool hasResult, DWORD phoneId) const
+{
+    if (!m_apps.count(hPhoneApp))
+        return PHONEERR_INVALAPPHANDLE;
+    if (!hasResult)
+        return PHONEERR_INVALPOINTER;
+    if (phoneId >= m_provider.phoneDeviceCount())
+        return PHONEERR_BADDEVICEID;
     return 0;
 }
 
@@ -75,12 +71,9 @@ LONG PhoneService::phoneNegotiateAPIVersion(HPHONEAPP hPhoneApp, DWORD dwDeviceI
                                             DWORD dwAPILowVersion, DWORD dwAPIHighVersion,
                                             DWORD* lpdwAPIVersion, PHONEEXTENSIONID* lpExtensionID)
 {
-    if (!m_apps.count(hPhoneApp))
-        return PHONEERR_INVALAPPHANDLE;
-    if (!lpdwAPIVersion || !lpExtensionID)
-        return PHONEERR_INVALPOINTER;
-    if (dwDeviceID >= m_provider.phoneDeviceCount())
-        return PHONEERR_BADDEVICEID;
+    if (const LONG result =
+            checkDeviceQuery(hPhoneApp, lpdwAPIVersion && lpExtensionID, dwDeviceID))
+        return result;
     const DWORD version = negotiateApiVersion(m_provider.phoneApiVersions(dwDeviceID),
                                               dwAPILowVersion, dwAPIHighVersion);
     if (version == 0)
@@ -94,12 +87,8 @@ LONG PhoneService::phoneNegotiateExtVersion(HPHONEAPP hPhoneApp, DWORD dwDeviceI
                                             DWORD dwAPIVersion, DWORD dwExtLowVersion,
                                             DWORD dwExtHighVersion, DWORD* lpdwExtVersion)
 {
-    if (!m_apps.count(hPhoneApp))
-        return PHONEERR_INVALAPPHANDLE;
-    if (!lpdwExtVersion)
-        return PHONEERR_INVALPOINTER;
-    if (dwDeviceID >= m_provider.phoneDeviceCount())
-        return PHONEERR_BADDEVICEID;
+    if (const LONG result = checkDeviceQuery(hPhoneApp, lpdwExtVersion, dwDeviceID))
+        return result;
     if (!deviceAcceptsApiVersion(m_provider.phoneApiVersions(dwDeviceID), dwAPIVersion))
         return PHONEERR_INCOMPATIBLEAPIVERSION;
     const VersionRange range = m_provider.phoneExtVersions(dwDeviceID);
@@ -115,12 +104,8 @@ LONG PhoneService::phoneNegotiateExtVersion(HPHONEAPP hPhoneApp, DWORD dwDeviceI
 LONG PhoneService::phoneGetDevCaps(HPHONEAPP hPhoneApp, DWORD dwDeviceID, DWORD dwAPIVersion,
                                    DWORD dwExtVersion, PHONECAPS* lpPhoneCaps)
 {
-    if (!m_apps.count(hPhoneApp))
-        return PHONEERR_INVALAPPHANDLE;
-    if (!lpPhoneCaps)
-        return PHONEERR_INVALPOINTER;
-    if (dwDeviceID >= m_provider.phoneDeviceCount())
-        return PHONEERR_BADDEVICEID;
+    if (const LONG result = checkDeviceQuery(hPhoneApp, lpPhoneCaps, dwDeviceID))
+        return result;
     if (const LONG result = checkVersions(dwDeviceID, dwAPIVersion, dwExtVersion))
         return result;
     const DWORD fixed = fixedSizePhoneCaps(dwAPIVersion);
@@ -147,12 +132,8 @@ LONG PhoneService::phoneOpen(HPHONEAPP hPhoneApp, DWORD dwDeviceID, HPHONE* lphP
                              DWORD dwAPIVersion, DWORD dwExtVersion, DWORD_PTR dwCallbackInstance,
                              DWORD dwPrivilege)
 {
-    if (!m_apps.count(hPhoneApp))
-        return PHONEERR_INVALAPPHANDLE;
-    if (!lphPhone)
-        return PHONEERR_INVALPOINTER;
-    if (dwDeviceID >= m_provider.phoneDeviceCount())
-        return PHONEERR_BADDEVICEID;
+    if (const LONG result = checkDeviceQuery(hPhoneApp, lphPhone, dwDeviceID))
+        return result;
     if (const LONG result = checkVersions(dwDeviceID, dwAPIVersion, dwExtVersion))
         return result;
     if (dwPrivilege != PHONEPRIVILEGE_MONITOR && dwPrivilege != PHONEPRIVILEGE_OWNER)

@@ -1,14 +1,11 @@
 #pragma once
 
 #include "platform/tapi/HandleCounter.h"
-#include "platform/tapi/MessageMailbox.h"
 #include "platform/tapi/ServiceProvider.h"
+#include "platform/tapi/TapiApp.h"
 #include "platform/tapi/TapiStructs.h"
 
-#include <QByteArray>
-
 #include <map>
-#include <memory>
 
 namespace platform::tapi {
 
@@ -46,11 +43,6 @@ public:
     void phoneButtonChanged(DWORD phoneId, DWORD buttonId, DWORD mode, DWORD state);
 
 private:
-    struct App {
-        QByteArray name;
-        DWORD_PTR instance = 0;
-        std::unique_ptr<MessageMailbox> mailbox;
-    };
     struct Phone {
         HPHONEAPP app = 0;
         DWORD phoneId = 0;
@@ -64,12 +56,15 @@ private:
     };
 
     LONG checkVersions(DWORD phoneId, DWORD apiVersion, DWORD extVersion) const;
+    // What a call about a phone device checks first: the application, that
+    // there is somewhere to put the answer, the device.
+    LONG checkDeviceQuery(HPHONEAPP hPhoneApp, bool hasResult, DWORD phoneId) const;
     Phone* findPhone(HPHONE hPhone);
     void post(HPHONE hPhone, const Phone& phone, DWORD message, DWORD p1, DWORD p2, DWORD p3);
 
     ServiceProvider& m_provider;
     HandleCounter& m_handles;
-    std::map<HPHONEAPP, App> m_apps;
+    std::map<HPHONEAPP, TapiApp> m_apps;
     std::map<HPHONE, Phone> m_phones;
 };
 

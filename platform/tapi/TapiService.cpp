@@ -96,26 +96,11 @@ LONG TapiService::lineInitializeEx(HLINEAPP* lphLineApp, DWORD_PTR hInstance,
                                    LINEINITIALIZEEXPARAMS* params)
 {
     Lock lock(m_provider.mutex());
-    if (!lphLineApp || !lpdwNumDevs || !lpdwAPIVersion || !params || !lpfnCallback)
-        return LINEERR_INVALPOINTER;
-    if (params->dwTotalSize < sizeof(LINEINITIALIZEEXPARAMS))
-        return LINEERR_STRUCTURETOOSMALL;
-    if (params->dwOptions != LINEINITIALIZEEXOPTION_USEHIDDENWINDOW)
-        return LINEERR_INVALPARAM;
-    if (*lpdwAPIVersion < TAPI_VERSION1_0)
-        return LINEERR_INCOMPATIBLEAPIVERSION;
-    params->dwNeededSize = sizeof(LINEINITIALIZEEXPARAMS);
-    params->dwUsedSize = sizeof(LINEINITIALIZEEXPARAMS);
-
-    const HLINEAPP handle = m_handles.take();
-    LineApp& app = m_apps[handle];
-    app.name = QByteArray(lpszFriendlyAppName ? lpszFriendlyAppName : "");
-    app.instance = hInstance;
-    app.mailbox = std::make_unique<MessageMailbox>(std::move(lpfnCallback));
-    *lphLineApp = handle;
-    *lpdwNumDevs = m_provider.lineDeviceCount();
-    *lpdwAPIVersion = TAPI_CURRENT_VERSION;
-    return 0;
+    static constexpr InitializeErrors errors{LINEERR_INVALPOINTER, LINEERR_STRUCTURETOOSMALL,
+                                             LINEERR_INVALPARAM, LINEERR_INCOMPATIBLEAPIVERSION};
+    return initializeApp(errors, m_apps, m_handles, m_provider.lineDeviceCount(), lphLineApp,
+                         hInstance, std::move(lpfnCallback), lpszFriendlyAppName, lpdwNumDevs,
+                         lpdwAPIVersion, params);
 }
 
 LONG TapiService::lineShutdown(HLINEAPP hLineApp)

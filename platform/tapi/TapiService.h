@@ -4,6 +4,7 @@
 #include "platform/tapi/MessageMailbox.h"
 #include "platform/tapi/PhoneService.h"
 #include "platform/tapi/ServiceProvider.h"
+#include "platform/tapi/TapiApp.h"
 #include "platform/tapi/TelephonyConfig.h"
 #include "platform/tapi/TelephonyService.h"
 
@@ -123,11 +124,7 @@ public:
                             PHONEBUTTONINFO* lpButtonInfo) override;
 
 private:
-    struct LineApp {
-        QByteArray name;
-        DWORD_PTR instance = 0;
-        std::unique_ptr<MessageMailbox> mailbox;
-    };
+    using LineApp = TapiApp;
     struct OpenLine {
         HLINEAPP app = 0;
         DWORD deviceId = 0;
@@ -203,7 +200,7 @@ private:
     DialogRunner& m_dialogs;
     HandleCounter m_handles;
     PhoneService m_phones;
-    std::map<HLINEAPP, LineApp> m_apps;
+    std::map<HLINEAPP, TapiApp> m_apps;
     std::map<HLINE, OpenLine> m_lines;
     std::map<HCALL, CallHandle> m_callHandles;
     std::map<CallKey, DWORD> m_callDevices;       // device of every call the service knows
